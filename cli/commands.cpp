@@ -1,0 +1,19 @@
+#include "cli/commands.h"
+
+namespace vn::cli {
+
+namespace {
+
+const Command kCommands[] = {
+    {"info", RunInfo},
+};
+
+}  // namespace
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& command : kCommands)
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+}  // namespace vn::cli

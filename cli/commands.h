@@ -1,0 +1,29 @@
+// The table of vn4820-cli commands.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+
+namespace vn::cli {
+
+struct CommandContext {
+  const GlobalOptions& global;
+  const std::vector<std::string>& arguments;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+struct Command {
+  const char* name;
+  int (*run)(CommandContext& context);
+};
+
+const Command* FindCommand(const std::string& name);
+
+int RunInfo(CommandContext& context);
+
+}  // namespace vn::cli

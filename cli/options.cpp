@@ -1,0 +1,85 @@
+#include "cli/options.h"
+
+#include <charconv>
+
+namespace vn::cli {
+
+bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                     std::string& value) {
+  const std::string& arg = args[i];
+  if (arg == name) {
+    if (i + 1 >= args.size()) return false;
+    value = args[++i];
+    return true;
+  }
+  if (arg.rfind(name + "=", 0) == 0) {
+    value = arg.substr(name.size() + 1);
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+bool ParseInt(const std::string& text, int& value) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  return ec == std::errc() && ptr == end;
+}
+
+bool StartsWithOption(const std::string& arg, const std::string& name) {
+  return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine parsed;
+  std::size_t i = 0;
+  for (; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string value;
+    if (arg == "--simulate") {
+      parsed.global.simulate = true;
+    } else if (arg.rfind("--simulate=", 0) == 0) {
+      parsed.global.simulate = true;
+      parsed.global.simulateProfile = arg.substr(11);
+    } else if (arg == "--trace") {
+      parsed.global.trace = true;
+    } else if (StartsWithOption(arg, "--workdir")) {
+      if (!TakeOptionValue(args, i, "--workdir", parsed.global.workdir)) parsed.error = "--workdir needs a directory";
+    } else if (StartsWithOption(arg, "--sample-dir")) {
+      if (!TakeOptionValue(args, i, "--sample-dir", parsed.global.sampleDir)) parsed.error = "--sample-dir needs a directory";
+    } else if (StartsWithOption(arg, "--timeout-ms")) {
+      int ms = 0;
+      if (!TakeOptionValue(args, i, "--timeout-ms", value) || !ParseInt(value, ms) || ms <= 0)
+        parsed.error = "--timeout-ms needs a positive number of milliseconds";
+      else
+        parsed.global.timeoutMs = ms;
+    } else if (arg == "--help" || arg == "-h") {
+      parsed.command = "help";
+      return parsed;
+    } else if (arg.rfind("--", 0) == 0 && parsed.command.empty()) {
+      // Not a global option: it belongs to the command that follows.
+      break;
+    } else {
+      break;
+    }
+    if (!parsed.error.empty()) return parsed;
+  }
+  if (i < args.size()) {
+    parsed.command = args[i];
+    parsed.arguments.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+  }
+  if (parsed.command.empty()) parsed.error = "no command given";
+  return parsed;
+}
+
+std::string UsageText() {
+  return "usage: vn4820-cli [--simulate[=PROFILE]] [--trace] [--workdir DIR] [--sample-dir DIR]\n"
+         "                  [--timeout-ms N] COMMAND [ARGS]\n"
+         "commands:\n"
+         "  info                       find the board, connect, print the controller\n";
+}
+
+}  // namespace vn::cli

@@ -1,0 +1,24 @@
+#include "platform/clock.h"
+
+#include <thread>
+
+namespace vn {
+
+void BusyDelay(double microseconds) {
+  if (microseconds <= 0) return;
+  const auto start = MonotonicClock::now();
+  const auto end = start + std::chrono::duration_cast<MonotonicClock::duration>(
+                               std::chrono::duration<double, std::micro>(microseconds));
+  // A sleep overshoots by up to ~100 us; sleep short of the end, then spin.
+  constexpr auto kSpinStretch = std::chrono::microseconds(150);
+  if (end - start > kSpinStretch) std::this_thread::sleep_until(end - kSpinStretch);
+  while (MonotonicClock::now() < end) {
+  }
+}
+
+void PauseMs(double milliseconds) {
+  if (milliseconds <= 0) return;
+  std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(milliseconds));
+}
+
+}  // namespace vn
