@@ -22,7 +22,7 @@ ControllerTiming FastControllerTiming();
 struct SimRig {
   explicit SimRig(FilmProfile profile = {}, LinkTiming linkTiming = FastLinkTiming());
 
-  SimTouchController& sim() { return *simController; }
+  SimTouchController& sim() const { return *simController; }
   // Finds the board and checks that it opened.
   bool Connect();
   // The log lines appended so far.
