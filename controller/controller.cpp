@@ -29,31 +29,36 @@ void Controller::ClearPendingRequest() {
 
 // --- memory transfers ---------------------------------------------------------
 
+TransferResult Controller::Fail(TransferResult result) {
+  lastFailure_ = result == TransferResult::Refused ? ControllerFailure::Refused : ControllerFailure::NoAnswer;
+  return result;
+}
+
 TransferResult Controller::Send() {
-  if (!link_.WaitWriteIdle()) return TransferResult::NoAnswer;
+  if (!link_.WaitWriteIdle()) return Fail(TransferResult::NoAnswer);
   if (!link_.SendReport(kOutputReportId, kMemoryTransferCommand, pendingWriteCount, pendingReadCount,
                         pendingAddress, pendingData))
-    return TransferResult::Refused;
-  if (!link_.WaitWriteIdle()) return TransferResult::NoAnswer;
+    return Fail(TransferResult::Refused);
+  if (!link_.WaitWriteIdle()) return Fail(TransferResult::NoAnswer);
   return TransferResult::Done;
 }
 
 TransferResult Controller::MemoryRead(std::uint16_t address, std::uint8_t count) {
-  if (count == 0 || count > kMaxReadCount) return TransferResult::Refused;
+  if (count == 0 || count > kMaxReadCount) return Fail(TransferResult::Refused);
   pendingWriteCount = 2;
   pendingReadCount = count;
   pendingAddress = address;
   pendingData = nullptr;
   const TransferResult sent = Send();
   if (sent != TransferResult::Done) return sent;
-  if (!link_.WaitReadReady()) return TransferResult::NoAnswer;
+  if (!link_.WaitReadReady()) return Fail(TransferResult::NoAnswer);
   answer_ = link_.TakeAnswer();
   return TransferResult::Done;
 }
 
 TransferResult Controller::MemoryWrite(std::uint16_t address, const std::uint8_t* bytes, std::size_t count,
                                        double pauseMs, double delayUs) {
-  if (count > kMaxWriteData) return TransferResult::Refused;
+  if (count > kMaxWriteData) return Fail(TransferResult::Refused);
   std::copy_n(bytes, count, payloadScratch.begin());
   pendingWriteCount = static_cast<std::uint8_t>(2 + count);
   pendingReadCount = 0;
@@ -61,7 +66,7 @@ TransferResult Controller::MemoryWrite(std::uint16_t address, const std::uint8_t
   pendingData = payloadScratch.data();
   const TransferResult sent = Send();
   if (sent != TransferResult::Done) return sent;
-  if (!link_.WaitWriteAck()) return TransferResult::NoAnswer;
+  if (!link_.WaitWriteAck()) return Fail(TransferResult::NoAnswer);
   link_.ClearWriteAck();
   if (delayUs > 0) BusyDelay(delayUs);
   if (pauseMs > 0) PauseMs(pauseMs);
@@ -128,7 +133,7 @@ bool Controller::ReadObjectTable() {
 TransferResult Controller::WriteObject(std::uint8_t type, std::size_t offset,
                                       std::initializer_list<std::uint8_t> bytes, double pauseMs, double delayUs,
                                       std::uint8_t instance) {
-  if (!Present(type)) return TransferResult::Refused;
+  if (!Present(type)) return Fail(TransferResult::Refused);
   const ObjectSlot slot = table_.Slot(type);
   const std::size_t address = slot.address + std::size_t(instance) * slot.size + offset;
   return MemoryWrite(static_cast<std::uint16_t>(address), bytes.begin(), bytes.size(), pauseMs, delayUs);
@@ -143,6 +148,7 @@ bool Controller::WriteObjectBytes(std::uint8_t type, std::size_t offset, std::in
 
 bool Controller::PollExpired(MonotonicTimePoint deadline, const char* what) {
   if (MonotonicClock::now() < deadline) return false;
+  lastFailure_ = ControllerFailure::Timeout;
   log_.Append(what, true, true);
   return true;
 }

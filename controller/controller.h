@@ -31,6 +31,14 @@ struct ControllerTiming {
   int pieceAttempts = 3;  // a refused piece of a long read is tried this often
 };
 
+// Why the last operation that failed did not complete.
+enum class ControllerFailure {
+  None,
+  Refused,   // a request could not be sent (no board, no connection)
+  NoAnswer,  // the board did not answer in time or was lost
+  Timeout,   // the board answered, but the controller never finished
+};
+
 enum class TransferResult {
   Done,      // sent and answered
   Refused,   // the request could not be sent
@@ -87,6 +95,13 @@ class Controller {
   const Mirror& commandMirror() const { return commandMirror_; }
   const Mirror& selfTestMirror() const { return selfTestMirror_; }
   const Mirror& type15Mirror() const { return type15Mirror_; }
+  // Polling loops (calibration, diagnostic mode, self test, page seek) end at
+  // this deadline; PollExpired notes the failure and logs what gave up.
+  MonotonicTimePoint PollDeadline() const { return MonotonicClock::now() + timing_.pollTimeout; }
+  bool PollExpired(MonotonicTimePoint deadline, const char* what);
+
+  ControllerFailure lastFailure() const { return lastFailure_; }
+  void ClearFailure() { lastFailure_ = ControllerFailure::None; }
   const ControllerTiming& timing() const { return timing_; }
   void SetTiming(ControllerTiming timing) { timing_ = timing; }
   BoardLink& link() { return link_; }
@@ -102,6 +117,7 @@ class Controller {
 
  private:
   TransferResult Send();
+  TransferResult Fail(TransferResult result);
   TransferResult WriteObject(std::uint8_t type, std::size_t offset, std::initializer_list<std::uint8_t> bytes,
                              double pauseMs, double delayUs, std::uint8_t instance);
   bool ReadWholeObject(std::uint8_t type, Mirror& mirror);
@@ -110,8 +126,6 @@ class Controller {
   void StoreTablePiece(std::uint16_t address, std::size_t count);
   void DiscardPiece(std::uint16_t, std::size_t) {}
   bool Present(std::uint8_t type);
-  MonotonicTimePoint PollDeadline() const { return MonotonicClock::now() + timing_.pollTimeout; }
-  bool PollExpired(MonotonicTimePoint deadline, const char* what);
 
   BoardLink& link_;
   OperatorLog& log_;
@@ -123,6 +137,7 @@ class Controller {
   Mirror selfTestMirror_{};
   Mirror type15Mirror_{};
   std::set<std::uint8_t> missingReported_;
+  ControllerFailure lastFailure_ = ControllerFailure::None;
 };
 
 }  // namespace vn

@@ -1,0 +1,116 @@
+// The test run of the tester's core object: from Start to the verdict.
+#include "engine/acquisition.h"
+#include "engine/self_test.h"
+#include "engine/tester.h"
+#include "platform/clock.h"
+#include "platform/format.h"
+
+namespace vn {
+
+RunOutcome Tester::RunTest() {
+  if (running_) return {};
+  running_ = true;
+  const Stopwatch stopwatch;
+  ResetResultDisplay();
+  presenter_.SetEnabled(Control::StartButton, false);
+  presenter_.SetEnabled(Control::BurnMenuItem, true);
+
+  const bool judged = AcquireAndJudge();
+  RunOutcome outcome;
+  if (judged) {
+    LogRangeLines();
+    ShowVerdict(stopwatch.ElapsedSeconds());
+    outcome.judged = true;
+    outcome.passed = FilmPasses(state_.run.selfTestPassed, state_.run.filmNg, state_.run.differenceNg);
+  } else {
+    AbortRun();
+  }
+  if (state_.autoRefreshEnabled == 0) {
+    if (StartAllowed()) presenter_.SetEnabled(Control::StartButton, true);
+    outcome.startVerdictTimer = true;
+  }
+  running_ = false;
+  return outcome;
+}
+
+void Tester::ResetResultDisplay() {
+  log_.Clear();
+  state_.run.ClearForRun();
+  state_.runMessage.clear();
+  controller_.ClearPendingRequest();
+  controller_.ClearFailure();
+  link_.ClearAnswerFlags();
+  forwarded_.TakeAll();  // a message pushed before this run belongs to no film
+  if (state_.autoRefreshEnabled == 0) {
+    state_.verdictText = "WAIT";
+    presenter_.DisplayChanged(DisplayChange::Verdict);
+  }
+}
+
+bool Tester::AcquireAndJudge() {
+  RunState& run = state_.run;
+  if (state_.diffCriterionEnabled != 0 && !AcquireBaseline(controller_, run, log_)) return false;
+  if (!controller_.Calibrate()) return false;
+  log_.Append("calib & clear");
+  if (!controller_.DiagnosticCommand(kReferenceMode)) return false;
+  log_.Append("in refer mode1");
+  if (!AcquirePages(controller_, run, log_)) return false;
+
+  run.measuredValues = run.stagingValues;
+  presenter_.DisplayChanged(DisplayChange::ValueList);
+  const ValueBasis basis{state_.testParameters, state_.criterion, state_.sampleLimits};
+  if (JudgeValues(basis, run.measuredValues)) run.filmNg = 1;
+  if (state_.diffCriterionEnabled != 0) {
+    run.differenceValues = ComputeDifferences(run.measuredValues, run.baselineValues);
+    presenter_.DisplayChanged(DisplayChange::DifferenceList);
+    if (JudgeDifferences(state_.testParameters, state_.differenceLimits, run.differenceValues)) run.differenceNg = 1;
+  }
+  log_.Append("self test");
+  if (!RunSelfTest(controller_, run, log_)) return false;
+  ProcessForwardedMessages();
+  return true;
+}
+
+void Tester::LogRangeLines() {
+  if (state_.criterion != 0) return;
+  const TestParameters& p = state_.testParameters;
+  state_.runMessage = "非按键区合格范围：" + FormatPadded(p.rawdata_va_min, 10) + "~" +
+                      FormatPadded(p.rawdata_va_max, 10) + "  ";
+  log_.Append(state_.runMessage);
+  state_.runMessage = "按键区合格范围  ：" + FormatPadded(p.rawdata_key_min, 10) + "~" +
+                      FormatPadded(p.rawdata_key_max, 10) + "  ";
+  log_.Append(state_.runMessage);
+}
+
+void Tester::ShowVerdict(double elapsedSeconds) {
+  const RunState& run = state_.run;
+  const bool passed = FilmPasses(run.selfTestPassed, run.filmNg, run.differenceNg);
+  state_.verdictText = VerdictText(passed);
+  presenter_.DisplayChanged(DisplayChange::Verdict);
+  CountFilm(state_.counters, passed);
+  presenter_.DisplayChanged(DisplayChange::Counters);
+  state_.runMessage = ElapsedTimeLine(elapsedSeconds);
+  log_.Append(state_.runMessage);
+}
+
+// A film that was not fully judged never passes and is not counted.
+void Tester::AbortRun() {
+  const bool controllerStuck = controller_.lastFailure() == ControllerFailure::Timeout;
+  log_.Append(controllerStuck ? "控制器无响应，测试中止" : "测试板无应答，测试中止");
+  state_.run.selfTestPassed = 0;
+  state_.verdictText = "NG";
+  presenter_.DisplayChanged(DisplayChange::Verdict);
+}
+
+void Tester::ResetVerdictAfterRun() {
+  if (state_.run.selfTestPassed == 0 || state_.run.filmNg != 0) return;
+  state_.verdictText = "WAIT";
+  presenter_.DisplayChanged(DisplayChange::Verdict);
+}
+
+void Tester::ClearStatistics() {
+  vn::ClearStatistics(state_.counters);
+  presenter_.DisplayChanged(DisplayChange::Counters);
+}
+
+}  // namespace vn
