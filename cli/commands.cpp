@@ -6,6 +6,8 @@ namespace {
 
 const Command kCommands[] = {
     {"info", RunInfo},
+    {"test", RunTestCommand},
+    {"config", RunConfigCommand},
 };
 
 }  // namespace

@@ -25,5 +25,7 @@ struct Command {
 const Command* FindCommand(const std::string& name);
 
 int RunInfo(CommandContext& context);
+int RunTestCommand(CommandContext& context);
+int RunConfigCommand(CommandContext& context);
 
 }  // namespace vn::cli

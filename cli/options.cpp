@@ -79,7 +79,12 @@ std::string UsageText() {
   return "usage: vn4820-cli [--simulate[=PROFILE]] [--trace] [--workdir DIR] [--sample-dir DIR]\n"
          "                  [--timeout-ms N] COMMAND [ARGS]\n"
          "commands:\n"
-         "  info                       find the board, connect, print the controller\n";
+         "  info                       find the board, connect, print the controller\n"
+         "  test [--config FILE] [--criterion range|sample] [--sample FILE --deviation abs:NEG:POS|pct:NEG:POS]\n"
+         "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json]\n"
+         "                             test films; exit 0 all PASS, 1 an NG, 3 board error\n"
+         "  config default FILE        write the default configuration text file\n"
+         "  config check FILE          check a configuration text file\n";
 }
 
 }  // namespace vn::cli

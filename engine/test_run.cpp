@@ -19,7 +19,8 @@ RunOutcome Tester::RunTest() {
   RunOutcome outcome;
   if (judged) {
     LogRangeLines();
-    ShowVerdict(stopwatch.ElapsedSeconds());
+    outcome.elapsedSeconds = stopwatch.ElapsedSeconds();
+    ShowVerdict(outcome.elapsedSeconds);
     outcome.judged = true;
     outcome.passed = FilmPasses(state_.run.selfTestPassed, state_.run.filmNg, state_.run.differenceNg);
   } else {

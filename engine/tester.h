@@ -33,6 +33,7 @@ struct RunOutcome {
   bool judged = false;             // false: the run was aborted and the film not counted
   bool passed = false;
   bool startVerdictTimer = false;  // start timer 3 (verdict back to "WAIT")
+  double elapsedSeconds = 0;
 };
 
 class Tester {

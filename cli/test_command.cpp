@@ -1,0 +1,168 @@
+#include <charconv>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/session.h"
+#include "config/config_file.h"
+
+namespace vn::cli {
+
+namespace {
+
+struct TestOptions {
+  std::string configFile;
+  int criterion = 0;
+  std::string sampleFile;
+  std::string deviation;
+  bool diff = false;
+  DifferenceLimits diffLimits;
+  int sheetType = 0;
+  int count = 1;
+  bool json = false;
+};
+
+bool ToInt(const std::string& text, long long& value) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+// "VALO:VAHI:KEYLO:KEYHI", each a signed 16-bit number.
+bool ParseDiffLimits(const std::string& text, DifferenceLimits& limits) {
+  long long numbers[4];
+  std::size_t start = 0;
+  for (int i = 0; i < 4; ++i) {
+    const std::size_t colon = text.find(':', start);
+    const bool last = i == 3;
+    if (last != (colon == std::string::npos)) return false;
+    const std::string part = text.substr(start, last ? std::string::npos : colon - start);
+    if (!ToInt(part, numbers[i]) || numbers[i] < -32768 || numbers[i] > 32767) return false;
+    start = colon + 1;
+  }
+  limits = {static_cast<std::int16_t>(numbers[0]), static_cast<std::int16_t>(numbers[1]),
+            static_cast<std::int16_t>(numbers[2]), static_cast<std::int16_t>(numbers[3])};
+  return true;
+}
+
+std::string ParseTestOptions(const std::vector<std::string>& args, TestOptions& options) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string value;
+    long long number = 0;
+    if (TakeOptionValue(args, i, "--config", value)) {
+      options.configFile = value;
+    } else if (TakeOptionValue(args, i, "--criterion", value)) {
+      if (value != "range" && value != "sample") return "--criterion is range or sample";
+      options.criterion = value == "sample" ? 1 : 0;
+    } else if (TakeOptionValue(args, i, "--sample", value)) {
+      options.sampleFile = value;
+    } else if (TakeOptionValue(args, i, "--deviation", value)) {
+      options.deviation = value;
+    } else if (TakeOptionValue(args, i, "--diff", value)) {
+      if (!ParseDiffLimits(value, options.diffLimits)) return "--diff needs VALO:VAHI:KEYLO:KEYHI";
+      options.diff = true;
+    } else if (TakeOptionValue(args, i, "--sheet", value)) {
+      if (value != "0" && value != "1") return "--sheet is 0 or 1";
+      options.sheetType = value == "1" ? 1 : 0;
+    } else if (TakeOptionValue(args, i, "--count", value)) {
+      if (!ToInt(value, number) || number < 1 || number > 1000000) return "--count needs a positive number";
+      options.count = static_cast<int>(number);
+    } else if (arg == "--json") {
+      options.json = true;
+    } else {
+      return "unknown option '" + arg + "'";
+    }
+  }
+  if (options.criterion == 1) return "--criterion sample is not available yet";
+  return {};
+}
+
+// Applies the configuration file; prints the operator's message when it fails.
+bool LoadConfiguration(Session& session, const std::string& path) {
+  Tester& tester = session.tester();
+  const ConfigParseResult result = ParseConfigFile(path, tester.state().testParameters);
+  if (result.ok()) {
+    tester.state().configFilePath = path;
+    return true;
+  }
+  tester.state().criterionReady = 0;
+  if (result.status == ConfigParseStatus::LineFailed) {
+    tester.state().configErrorLine = result.errorLine;
+    session.err() << result.logLine << "\n";
+  }
+  session.err() << result.message.text << "\n";
+  return false;
+}
+
+nlohmann::json FilmRecord(const Tester& tester, const RunOutcome& outcome) {
+  const MainWindowState& s = tester.state();
+  const RunState& run = s.run;
+  nlohmann::json failing = nlohmann::json::array();
+  const ValueBasis basis{s.testParameters, s.criterion, s.sampleLimits};
+  if (outcome.judged)
+    for (const NodePosition& node : FailingValues(basis, run.measuredValues)) failing.push_back({node.x, node.y});
+  nlohmann::json record = {
+      {"verdict", outcome.judged && outcome.passed ? "PASS" : "NG"},
+      {"judged", outcome.judged},
+      {"filmNg", run.filmNg},
+      {"differenceNg", run.differenceNg},
+      {"selfTestPassed", run.selfTestPassed},
+      {"selfTestText", run.selfTestText},
+      {"selfTestFaultX", run.selfTestFaultX},
+      {"selfTestFaultY", run.selfTestFaultY},
+      {"okCount", s.counters.okCount},
+      {"ngCount", s.counters.ngCount},
+      {"yieldPercent", s.counters.yieldPercent},
+      {"elapsedSeconds", outcome.elapsedSeconds},
+      {"measured", run.measuredValues.values},
+      {"failingNodes", failing},
+  };
+  if (s.diffCriterionEnabled != 0) {
+    record["differences"] = run.differenceValues.values;
+    nlohmann::json failingDifferences = nlohmann::json::array();
+    for (const NodePosition& node : FailingDifferences(s.testParameters, s.differenceLimits, run.differenceValues))
+      failingDifferences.push_back({node.x, node.y});
+    record["failingDifferences"] = failingDifferences;
+  }
+  return record;
+}
+
+}  // namespace
+
+int RunTestCommand(CommandContext& context) {
+  TestOptions options;
+  if (const std::string error = ParseTestOptions(context.arguments, options); !error.empty()) {
+    context.err << "test: " << error << "\n";
+    return kExitUsage;
+  }
+  Session session(context.global, context.out, context.err);
+  if (!session.valid()) {
+    context.err << "vn4820-cli: " << session.error() << "\n";
+    return kExitUsage;
+  }
+  if (options.json) session.SetLogStream(nullptr);
+  Tester& tester = session.tester();
+  if (!options.configFile.empty() && !LoadConfiguration(session, options.configFile)) return kExitUsage;
+  tester.state().sheetType = options.sheetType;
+  tester.state().diffCriterionEnabled = options.diff ? 1 : 0;
+  tester.state().differenceLimits = options.diffLimits;
+
+  if (const int connected = session.Connect(); connected != kExitOk) return connected;
+  tester.ConfirmCriterion(options.criterion);
+
+  bool anyNg = false;
+  for (int film = 0; film < options.count; ++film) {
+    const RunOutcome outcome = tester.RunTest();
+    if (options.json) {
+      session.PrintLine(FilmRecord(tester, outcome).dump());
+    } else {
+      session.PrintLine(std::string("verdict: ") + (outcome.judged && outcome.passed ? "PASS" : "NG"));
+    }
+    if (!outcome.judged) return kExitBoard;
+    anyNg = anyNg || !outcome.passed;
+  }
+  return anyNg ? kExitFailed : kExitOk;
+}
+
+}  // namespace vn::cli
