@@ -73,6 +73,7 @@ class Tester {
   ConnectionState& connection() { return connection_; }
   const ConnectionState& connection() const { return connection_; }
   OperatorLog& log() { return log_; }
+  const OperatorLog& log() const { return log_; }
   BoardLink& link() { return link_; }
   Controller& controller() { return controller_; }
   const Controller& controller() const { return controller_; }

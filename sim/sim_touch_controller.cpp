@@ -201,6 +201,7 @@ void SimTouchController::MovePage(int step) {
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     if (chance(random_) < profile_.pageSkew) next += step > 0 ? -1 : 1;  // the command did not take
   }
+  if (pageCommands_ == pageLanding_.first) next = pageLanding_.second;
   page_ = ((next % pages) + pages) % pages;
   RefreshDiagnosticObject();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -50,6 +51,8 @@ class SimTouchController : public SimController {
   // Object memory as written and kept by a backup.
   std::vector<std::uint8_t> ObjectBytes(std::uint8_t type, std::uint8_t instance = 0) const;
   FilmProfile& profile() { return profile_; }
+  // Test hook: the n-th page command (counted from 1) lands on the given page.
+  void LandPageCommandOn(int commandNumber, int page) { pageLanding_ = {commandNumber, page}; }
 
  private:
   void BuildMemoryMap();
@@ -78,6 +81,7 @@ class SimTouchController : public SimController {
   int backups_ = 0;
   int calibrations_ = 0;
   int pageCommands_ = 0;
+  std::pair<int, int> pageLanding_{0, 0};
 };
 
 }  // namespace vn
