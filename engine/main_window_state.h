@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "burn/burn_image.h"
 #include "config/test_parameters.h"
 #include "engine/node_judgement.h"
 #include "engine/run_state.h"
@@ -41,6 +42,9 @@ struct MainWindowState {
 
   SampleLimits sampleLimits;
   int captureRequested = 0;
+
+  BurnImage burnImage;
+  int burnProgress = 0;  // percent, 0..100
 };
 
 }  // namespace vn
