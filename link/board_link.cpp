@@ -111,6 +111,7 @@ bool BoardLink::SendReport(std::uint8_t reportId, std::uint8_t command, std::uin
     writeAck_.store(0);
     writeBusy_.store(1);
     pendingWrite_ = report;
+    ++requestGeneration_;
   }
   changed_.notify_all();
   return true;
@@ -221,6 +222,9 @@ void BoardLink::HandleInputReport(const BridgeReport& report) {
 void BoardLink::RaiseFlags(bool readData, const BridgeReport* answer) {
   {
     std::lock_guard lock(mutex_);
+    // One answer per request: a repeated answer must not stand for the next request.
+    if (answeredGeneration_ == requestGeneration_) return;
+    answeredGeneration_ = requestGeneration_;
     if (readData && answer != nullptr) {
       answer_ = *answer;
       answerArrival_ = MonotonicClock::now();

@@ -122,6 +122,8 @@ class BoardLink {
   bool readerInRead_ = false;
   bool writerInWrite_ = false;
   std::optional<BridgeReport> pendingWrite_;
+  std::uint64_t requestGeneration_ = 0;   // requests handed over so far
+  std::uint64_t answeredGeneration_ = 0;  // the last request that got its answer
   BridgeReport answer_{};
   MonotonicTimePoint answerArrival_{};
   MessageHandler messageHandler_;

@@ -73,7 +73,12 @@ TEST_F(BoardLinkTest, AnswerCodes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    rig.link.ClearAnswerFlags();
+    // A request whose own answer the board drops: the case's report answers it.
+    FaultPlan plan;
+    plan.at[rig.board.transactions()] = SimFault::DropAnswer;
+    rig.board.SetFaultPlan(plan);
+    ASSERT_TRUE(rig.link.SendReport(1, 0x51, 2, 1, 0, nullptr));
+    ASSERT_TRUE(rig.link.WaitWriteIdle());
     rig.log.Clear();
     forwarded = 0;
     rig.board.PushInputReport(c.report, c.length);
@@ -94,6 +99,25 @@ TEST_F(BoardLinkTest, AnswerCodes) {
       EXPECT_TRUE(lines.empty());
     }
   }
+}
+
+TEST_F(BoardLinkTest, OneAnswerPerRequest) {
+  FaultPlan plan;
+  plan.at[rig.board.transactions()] = SimFault::DuplicateAnswer;
+  rig.board.SetFaultPlan(plan);
+  ASSERT_TRUE(Read(0, 7));
+  rig.link.TakeAnswer();
+  // The repeated answer arrives after the first was taken; it must not raise the flags again.
+  std::this_thread::sleep_for(milliseconds(20));
+  EXPECT_EQ(rig.link.readReady(), 0);
+  EXPECT_EQ(rig.link.writeAck(), 0);
+  EXPECT_TRUE(Read(0, 7)) << "the next request gets its own answer";
+}
+
+TEST_F(BoardLinkTest, UnsolicitedAnswerRaisesNothing) {
+  rig.board.PushInputReport(Report({1, 0x00, 0, 7}));
+  std::this_thread::sleep_for(milliseconds(20));
+  EXPECT_EQ(rig.link.readReady(), 0);
 }
 
 TEST_F(BoardLinkTest, WriteStormNeverLeavesWriteBusyStuck) {
