@@ -25,6 +25,7 @@ int BurnProgressPercent(std::size_t burnedObjects, std::size_t objectCount) {
 }
 
 bool BurnObjects(Controller& controller, const BurnImage& image, const BurnProgress& progress) {
+  const std::uint64_t strayBefore = controller.link().strayAnswers();
   const std::size_t objects = std::min<std::size_t>(controller.table().objectCount(), BurnImage::kBlockCount);
   for (std::size_t i = 0; i < objects; ++i) {
     if (!WriteObject(controller, image.Blocks()[i])) return false;
@@ -34,7 +35,8 @@ bool BurnObjects(Controller& controller, const BurnImage& image, const BurnProgr
   // left half-configured; the burn then still counts as failed.
   const bool backedUp = controller.BackupSettings();
   const bool reset = controller.ResetController();
-  return backedUp && reset;
+  // An acknowledgement out of step may have stood for a write that failed.
+  return backedUp && reset && controller.link().strayAnswers() == strayBefore;
 }
 
 BurnResult BurnConfigurationFile(Controller& controller, const std::string& path, BurnImage& image,

@@ -104,6 +104,7 @@ bool CheckLink(Controller& controller, ConnectionState& state) {
 }
 
 ConnectionOutcome ConnectionSequence(Controller& controller, ConnectionState& state, int sheetType) {
+  const std::uint64_t strayBefore = controller.link().strayAnswers();
   if (!CheckLink(controller, state)) return ConnectionOutcome::LinkFailed;
 
   controller.BeginConnection();
@@ -112,7 +113,9 @@ ConnectionOutcome ConnectionSequence(Controller& controller, ConnectionState& st
     RefuseController(controller, state);
     return ConnectionOutcome::LinkFailed;
   }
-  if (!controller.ApplyAcquisitionSettings(sheetType) || !WorkThroughStartUpMessages(controller)) {
+  // An answer taken for the wrong request may have filled the table: start again.
+  if (!controller.ApplyAcquisitionSettings(sheetType) || !WorkThroughStartUpMessages(controller) ||
+      controller.link().strayAnswers() != strayBefore) {
     state.linkOk = 0;
     return ConnectionOutcome::Interrupted;
   }

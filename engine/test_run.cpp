@@ -15,7 +15,11 @@ RunOutcome Tester::RunTest() {
   presenter_.SetEnabled(Control::StartButton, false);
   presenter_.SetEnabled(Control::BurnMenuItem, true);
 
-  const bool judged = AcquireAndJudge();
+  const std::uint64_t strayBefore = link_.strayAnswers();
+  const bool acquired = AcquireAndJudge();
+  // An answer taken for the wrong request would judge the film on wrong data.
+  const bool inStep = link_.strayAnswers() == strayBefore;
+  const bool judged = acquired && inStep;
   RunOutcome outcome;
   if (judged) {
     LogRangeLines();
@@ -24,7 +28,7 @@ RunOutcome Tester::RunTest() {
     outcome.judged = true;
     outcome.passed = FilmPasses(state_.run.selfTestPassed, state_.run.filmNg, state_.run.differenceNg);
   } else {
-    AbortRun();
+    AbortRun(acquired ? "测试板应答错误，测试中止" : AbortLine());
   }
   if (state_.autoRefreshEnabled == 0) {
     if (StartAllowed()) presenter_.SetEnabled(Control::StartButton, true);
@@ -94,10 +98,13 @@ void Tester::ShowVerdict(double elapsedSeconds) {
   log_.Append(state_.runMessage);
 }
 
+const char* Tester::AbortLine() const {
+  return controller_.lastFailure() == ControllerFailure::Timeout ? "控制器无响应，测试中止" : "测试板无应答，测试中止";
+}
+
 // A film that was not fully judged never passes and is not counted.
-void Tester::AbortRun() {
-  const bool controllerStuck = controller_.lastFailure() == ControllerFailure::Timeout;
-  log_.Append(controllerStuck ? "控制器无响应，测试中止" : "测试板无应答，测试中止");
+void Tester::AbortRun(const char* line) {
+  log_.Append(line);
   state_.run.selfTestPassed = 0;
   state_.verdictText = "NG";
   presenter_.DisplayChanged(DisplayChange::Verdict);

@@ -86,7 +86,8 @@ class Tester {
   void ShowVerdict(double elapsedSeconds);
   void LogRangeLines();
   bool AcquireAndJudge();
-  void AbortRun();
+  void AbortRun(const char* line);
+  const char* AbortLine() const;
 
   HidBackend& backend_;
   Presenter& presenter_;

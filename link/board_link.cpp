@@ -98,6 +98,7 @@ bool BoardLink::SendReport(std::uint8_t reportId, std::uint8_t command, std::uin
     log_.Append("设备未找到", true, true);
     return false;
   }
+  if (linkLost_.load()) return false;  // nothing reaches a board that is gone
   const BridgeReport report = BuildOutputReport(reportId, command, writeCount, readCount, address, data);
   {
     std::unique_lock lock(mutex_);
@@ -138,13 +139,13 @@ void BoardLink::WriterLoop() {
       log_.Append("发送失败，错误代码：" + FormatPadded(result.errorCode, 10), true, true);
       if (result.errorCode == 1) log_.Append("该设备不支持WriteFile函数。", false, true);
     }
-    if (result.status != IoStatus::Ok && deviceFound_.load() == 1) MarkLinkLost();
 
     lock.lock();
     writerInWrite_ = false;
     pendingWrite_.reset();
     writeBusy_.store(0);
     writesCompleted_.fetch_add(1);
+    if (result.status != IoStatus::Ok && deviceFound_.load() == 1) linkLost_.store(true);
     lock.unlock();
     changed_.notify_all();
     lock.lock();
@@ -222,8 +223,12 @@ void BoardLink::HandleInputReport(const BridgeReport& report) {
 void BoardLink::RaiseFlags(bool readData, const BridgeReport* answer) {
   {
     std::lock_guard lock(mutex_);
-    // One answer per request: a repeated answer must not stand for the next request.
-    if (answeredGeneration_ == requestGeneration_) return;
+    // One answer per request. An answer beyond that (a repeat, or a late answer
+    // whose place was taken) is counted: the exchange is out of step.
+    if (answeredGeneration_ == requestGeneration_) {
+      strayAnswers_.fetch_add(1);
+      return;
+    }
     answeredGeneration_ = requestGeneration_;
     if (readData && answer != nullptr) {
       answer_ = *answer;

@@ -92,6 +92,11 @@ class BoardLink {
   void SetTiming(LinkTiming timing);
   LinkTiming timing() const;
 
+  // Answers that came when the current request already had one. When this
+  // count moves during an operation, an answer may have been taken for the
+  // wrong request, so the operation's data cannot be trusted.
+  std::uint64_t strayAnswers() const { return strayAnswers_.load(); }
+
   // Counts for tests and benchmarks.
   std::uint64_t writesCompleted() const { return writesCompleted_.load(); }
   // Time from the reader receiving an answer to the waiting thread running again.
@@ -137,6 +142,7 @@ class BoardLink {
   std::atomic<bool> linkLost_{false};
   std::atomic<bool> noAnswerLogged_{false};
   std::atomic<std::uint64_t> writesCompleted_{0};
+  std::atomic<std::uint64_t> strayAnswers_{0};
 
   std::thread writer_;  // WriteDoneThread
   std::thread reader_;  // ReadReportThread

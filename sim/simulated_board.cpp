@@ -207,6 +207,7 @@ std::vector<HidDeviceInfo> SimulatedBoard::Enumerate() {
 std::unique_ptr<HidConnection> SimulatedBoard::Open(const std::string& path) {
   std::lock_guard lock(core_->mutex);
   if (!core_->plugged || path != core_->identity.bridgePath) return nullptr;
+  core_->input.clear();  // a new connection starts with an empty input buffer
   return std::make_unique<SimConnection>(core_, core_->plugGeneration);
 }
 

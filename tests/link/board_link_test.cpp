@@ -111,6 +111,7 @@ TEST_F(BoardLinkTest, OneAnswerPerRequest) {
   std::this_thread::sleep_for(milliseconds(20));
   EXPECT_EQ(rig.link.readReady(), 0);
   EXPECT_EQ(rig.link.writeAck(), 0);
+  EXPECT_EQ(rig.link.strayAnswers(), 1u);
   EXPECT_TRUE(Read(0, 7)) << "the next request gets its own answer";
 }
 
@@ -118,6 +119,7 @@ TEST_F(BoardLinkTest, UnsolicitedAnswerRaisesNothing) {
   rig.board.PushInputReport(Report({1, 0x00, 0, 7}));
   std::this_thread::sleep_for(milliseconds(20));
   EXPECT_EQ(rig.link.readReady(), 0);
+  EXPECT_EQ(rig.link.strayAnswers(), 1u);
 }
 
 TEST_F(BoardLinkTest, WriteStormNeverLeavesWriteBusyStuck) {
