@@ -8,6 +8,7 @@ const Command kCommands[] = {
     {"info", RunInfo},
     {"test", RunTestCommand},
     {"config", RunConfigCommand},
+    {"sample", RunSampleCommand},
 };
 
 }  // namespace

@@ -27,5 +27,6 @@ const Command* FindCommand(const std::string& name);
 int RunInfo(CommandContext& context);
 int RunTestCommand(CommandContext& context);
 int RunConfigCommand(CommandContext& context);
+int RunSampleCommand(CommandContext& context);
 
 }  // namespace vn::cli

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/sample_option.h"
 #include "cli/session.h"
 #include "config/config_file.h"
 
@@ -74,7 +75,10 @@ std::string ParseTestOptions(const std::vector<std::string>& args, TestOptions& 
       return "unknown option '" + arg + "'";
     }
   }
-  if (options.criterion == 1) return "--criterion sample is not available yet";
+  if (options.criterion == 1) {
+    if (options.sampleFile.empty()) return "--criterion sample needs --sample FILE";
+    if (!ParseDeviationOption(options.deviation)) return kDeviationUsage;
+  }
   return {};
 }
 
@@ -144,6 +148,10 @@ int RunTestCommand(CommandContext& context) {
   if (options.json) session.SetLogStream(nullptr);
   Tester& tester = session.tester();
   if (!options.configFile.empty() && !LoadConfiguration(session, options.configFile)) return kExitUsage;
+  // The sample's limits under the configuration now in force.
+  if (options.criterion == 1 &&
+      !LoadSampleLimits(tester, options.sampleFile, *ParseDeviationOption(options.deviation), context.err))
+    return kExitFailed;
   tester.state().sheetType = options.sheetType;
   tester.state().diffCriterionEnabled = options.diff ? 1 : 0;
   tester.state().differenceLimits = options.diffLimits;

@@ -1,0 +1,27 @@
+// The moment a sample file is written, read once per file from the local
+// calendar time, and the two texts made from it: the file name stamp and the
+// `Time` value.
+#pragma once
+
+#include <string>
+
+namespace vn {
+
+struct SampleTime {
+  int year = 0;
+  int month = 0;   // 1..12
+  int day = 0;     // 1..31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+SampleTime CurrentSampleTime();
+
+// "YYYYMMDDhhmmss": four digits of the year, two of every other part.
+std::string SampleFileStamp(const SampleTime& time);
+
+// "MMDDhhmmss", the `Time` value of a sample file.
+std::string SampleTimeValue(const SampleTime& time);
+
+}  // namespace vn
