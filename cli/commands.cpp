@@ -9,6 +9,8 @@ const Command kCommands[] = {
     {"test", RunTestCommand},
     {"config", RunConfigCommand},
     {"sample", RunSampleCommand},
+    {"xcfg", RunXcfgCommand},
+    {"burn", RunBurnCommand},
 };
 
 }  // namespace

@@ -27,6 +27,8 @@ const Command* FindCommand(const std::string& name);
 int RunInfo(CommandContext& context);
 int RunTestCommand(CommandContext& context);
 int RunConfigCommand(CommandContext& context);
+int RunXcfgCommand(CommandContext& context);
+int RunBurnCommand(CommandContext& context);
 int RunSampleCommand(CommandContext& context);
 
 }  // namespace vn::cli

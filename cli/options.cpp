@@ -84,7 +84,12 @@ std::string UsageText() {
          "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json]\n"
          "                             test films; exit 0 all PASS, 1 an NG, 3 board error\n"
          "  config default FILE        write the default configuration text file\n"
-         "  config check FILE          check a configuration text file\n";
+         "  config check FILE          check a configuration text file\n"
+         "  sample capture [test options] | sample average FILE FILE FILE... |\n"
+         "  sample limits FILE --deviation abs:NEG:POS|pct:NEG:POS\n"
+         "                             golden samples and their limit files\n"
+         "  xcfg FILE [--json]         check a controller configuration file and list its blocks\n"
+         "  burn FILE                  burn a controller configuration file into the board\n";
 }
 
 }  // namespace vn::cli

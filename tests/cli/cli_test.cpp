@@ -158,6 +158,42 @@ TEST_F(CliTest, ConfigDefaultThenCheck) {
   EXPECT_EQ(refused.exitCode, 2);
 }
 
+TEST_F(CliTest, XcfgListsTheBlocksOfAnAcceptedFile) {
+  const std::string example = std::string(VN_TEST_DATA_DIR) + "/xcfg/example.xcfg";
+  const CliResult json = RunCli({"xcfg", example, "--json"});
+  EXPECT_EQ(json.exitCode, 0);
+  const nlohmann::json record = nlohmann::json::parse(json.out);
+  EXPECT_EQ(record["outcome"], "accepted");
+  EXPECT_EQ(record["sections"], 2);
+  EXPECT_EQ(record["blocks"], nlohmann::json::parse(R"([{"address":300,"size":4,"data":[1,2,3,4]},
+                                                        {"address":304,"size":3,"data":[32,232,3]}])"));
+  ASSERT_TRUE(WriteFileAtomically(Path("headerless.xcfg"), "[COMMENTS]\r\n"));
+  const struct {
+    std::string file;
+    const char* outcome;
+    const char* message;
+  } refused[] = {{Path("headerless.xcfg"), "header-missing", "烧录文件头错误！"},
+                 {Path("missing.xcfg"), "unopenable", "打开烧录文件失败！"},
+                 {std::string(VN_TEST_DATA_DIR) + "/xcfg/short_object.xcfg", "rejected", "烧录文件不正确！"}};
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.file);
+    const CliResult r = RunCli({"xcfg", c.file, "--json"});
+    EXPECT_EQ(r.exitCode, 1);
+    const nlohmann::json j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["outcome"], c.outcome);
+    EXPECT_EQ(j["message"], c.message);
+    EXPECT_TRUE(j["blocks"].empty());
+  }
+}
+
+TEST_F(CliTest, BurnWritesTheExampleIntoTheSimulatedBoard) {
+  const CliResult r = RunCli({"--simulate", "burn", std::string(VN_TEST_DATA_DIR) + "/xcfg/example.xcfg"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("progress: 100%"), std::string::npos);
+  EXPECT_NE(r.out.find("更新烧录文件成功"), std::string::npos);
+  EXPECT_EQ(RunCli({"--simulate", "burn", Path("missing.xcfg")}).exitCode, 1);
+}
+
 TEST_F(CliTest, TraceShowsEveryReport) {
   const CliResult r = RunCli({"--simulate", "--trace", "info"});
   ASSERT_EQ(r.exitCode, 0);
