@@ -11,7 +11,7 @@ bool WriteObject(Controller& controller, const ObjectImage& object) {
   for (std::size_t offset = 0; offset < data.size(); offset += kBurnChunk) {
     const std::size_t count = std::min(kBurnChunk, data.size() - offset);
     const auto address = static_cast<std::uint16_t>(object.Address() + offset);
-    if (controller.MemoryWrite(address, data.data() + offset, count, kBurnChunkPauseMs) != TransferResult::Done)
+    if (controller.MemoryWrite(address, data.data() + offset, count, controller.timing().burnChunkPauseMs) != TransferResult::Done)
       return false;
   }
   return true;

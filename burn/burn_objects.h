@@ -12,7 +12,6 @@
 namespace vn {
 
 inline constexpr std::size_t kBurnChunk = 58;  // data bytes of one write (write count 60)
-inline constexpr double kBurnChunkPauseMs = 10;
 
 // The burn progress in percent after each object: (i + 1) / n x 100, truncated.
 using BurnProgress = std::function<void(int percent)>;

@@ -25,6 +25,7 @@ struct ControllerTiming {
   double settingsPauseMs = 10;
   double commandDelayUs = 1000;  // after calibrate, diagnostic and self-test writes
   double sequencePauseMs = 10;   // between the reads at the end of the connection sequence
+  double burnChunkPauseMs = 10;  // after each acknowledged chunk of a burn
   // The longest a polling loop (calibration, diagnostic mode, self test, page
   // seek) may take before it gives up.
   std::chrono::milliseconds pollTimeout{3000};

@@ -16,6 +16,7 @@ ControllerTiming FastControllerTiming() {
   timing.settingsPauseMs = 0;
   timing.commandDelayUs = 0;
   timing.sequencePauseMs = 0;
+  timing.burnChunkPauseMs = 0;
   timing.pollTimeout = std::chrono::milliseconds(300);
   return timing;
 }

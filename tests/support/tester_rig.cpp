@@ -29,7 +29,9 @@ std::unique_ptr<SimController> MakeController(FilmProfile profile, SimTouchContr
   return controller;
 }
 
-TesterOptions FastOptions(std::string workdir) {
+}  // namespace
+
+TesterOptions FastTesterOptions(std::string workdir) {
   TesterOptions options;
   options.appDirectory = std::move(workdir);
   options.sampleWorkDirectory = options.appDirectory.empty() ? std::string() : options.appDirectory + "/samples";
@@ -38,12 +40,13 @@ TesterOptions FastOptions(std::string workdir) {
   return options;
 }
 
-}  // namespace
-
 TesterRig::TesterRig(FilmProfile profile, std::string workdir)
+    : TesterRig(std::move(profile), FastTesterOptions(std::move(workdir))) {}
+
+TesterRig::TesterRig(FilmProfile profile, TesterOptions options)
     : simController(nullptr),
       board(MakeController(std::move(profile), simController)),
-      tester(board, presenter, FastOptions(std::move(workdir))) {
+      tester(board, presenter, std::move(options)) {
   tester.log().SetTimeSource([] { return LocalTimeOfDay{9, 5, 30}; });
   board.SetRecording(true);
   tester.Initialise();

@@ -36,8 +36,12 @@ class RecordingPresenter : public Presenter {
   std::map<Control, bool> enabled_;
 };
 
+// Short deadlines and no pauses, so a case without an answer ends in milliseconds.
+TesterOptions FastTesterOptions(std::string workdir = {});
+
 struct TesterRig {
   explicit TesterRig(FilmProfile profile = {}, std::string workdir = {});
+  TesterRig(FilmProfile profile, TesterOptions options);
 
   // Discovery and the connection sequence, as timers 2 and 1 would run them.
   bool Connect();
