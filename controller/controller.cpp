@@ -68,9 +68,14 @@ TransferResult Controller::MemoryWrite(std::uint16_t address, const std::uint8_t
   if (sent != TransferResult::Done) return sent;
   if (!link_.WaitWriteAck()) return Fail(TransferResult::NoAnswer);
   link_.ClearWriteAck();
+  Pause(pauseMs, delayUs);
+  return TransferResult::Done;
+}
+
+void Controller::Pause(double pauseMs, double delayUs) {
   if (delayUs > 0) BusyDelay(delayUs);
   if (pauseMs > 0) PauseMs(pauseMs);
-  return TransferResult::Done;
+  pausedMicroseconds_ += std::max(0.0, delayUs) + 1000.0 * std::max(0.0, pauseMs);
 }
 
 // --- objects --------------------------------------------------------------------
@@ -172,7 +177,7 @@ bool Controller::Calibrate() {
     if (!ReadMessage()) return false;
     if (messageMirror_[1] == 0) return true;
     if (PollExpired(deadline, "控制器校准超时")) return false;
-    BusyDelay(timing_.commandDelayUs);
+    Pause(0, timing_.commandDelayUs);
   }
 }
 

@@ -102,6 +102,8 @@ class Controller {
   bool PollExpired(MonotonicTimePoint deadline, const char* what);
 
   ControllerFailure lastFailure() const { return lastFailure_; }
+  // The pauses the operations have asked for so far, in microseconds (for benchmarks).
+  double pausedMicroseconds() const { return pausedMicroseconds_; }
   void ClearFailure() { lastFailure_ = ControllerFailure::None; }
   const ControllerTiming& timing() const { return timing_; }
   void SetTiming(ControllerTiming timing) { timing_ = timing; }
@@ -119,6 +121,7 @@ class Controller {
  private:
   TransferResult Send();
   TransferResult Fail(TransferResult result);
+  void Pause(double pauseMs, double delayUs);
   TransferResult WriteObject(std::uint8_t type, std::size_t offset, std::initializer_list<std::uint8_t> bytes,
                              double pauseMs, double delayUs, std::uint8_t instance);
   bool ReadWholeObject(std::uint8_t type, Mirror& mirror);
@@ -139,6 +142,7 @@ class Controller {
   Mirror type15Mirror_{};
   std::set<std::uint8_t> missingReported_;
   ControllerFailure lastFailure_ = ControllerFailure::None;
+  double pausedMicroseconds_ = 0;
 };
 
 }  // namespace vn

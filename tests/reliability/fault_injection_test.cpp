@@ -85,7 +85,9 @@ class FaultInjectionTest : public ::testing::TestWithParam<Operation> {
   }
 
   static void Prepare(test::TesterRig& rig, Operation op) {
-    if (op != Operation::Connection) ASSERT_TRUE(rig.ConnectAndConfirm());
+    if (op != Operation::Connection) {
+      ASSERT_TRUE(rig.ConnectAndConfirm());
+    }
   }
 
   // Transactions of one healthy operation.
@@ -107,7 +109,9 @@ class FaultInjectionTest : public ::testing::TestWithParam<Operation> {
       rig.board.Plug();
       rig.tester.HandleDeviceChange({DeviceChange::Kind::Arrival, rig.board.bridgePath()});
     }
-    if (rig.tester.connection().controllerReady != 1) ASSERT_TRUE(rig.Connect()) << ::testing::PrintToString(rig.LogLines());
+    if (rig.tester.connection().controllerReady != 1) {
+      ASSERT_TRUE(rig.Connect()) << ::testing::PrintToString(rig.LogLines());
+    }
     rig.tester.ConfirmCriterion(0);
   }
 

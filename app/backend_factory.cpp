@@ -1,0 +1,24 @@
+#include "app/backend_factory.h"
+
+#include "link/hidapi_backend.h"
+#include "sim/film_profile.h"
+#include "sim/sim_touch_controller.h"
+#include "sim/simulated_board.h"
+
+namespace vn::app {
+
+BoardChoice ChooseBoard(bool simulate, const std::string& profileName) {
+  BoardChoice choice;
+  if (!simulate) {
+    choice.backend = std::make_unique<HidapiBackend>();
+    return choice;
+  }
+  std::optional<FilmProfile> profile = ResolveProfile(profileName, choice.error);
+  if (!profile) return choice;
+  auto board = std::make_unique<SimulatedBoard>(std::make_unique<SimTouchController>(*profile));
+  choice.simulatedBoard = board.get();
+  choice.backend = std::move(board);
+  return choice;
+}
+
+}  // namespace vn::app
