@@ -9,8 +9,9 @@ void BusyDelay(double microseconds) {
   const auto start = MonotonicClock::now();
   const auto end = start + std::chrono::duration_cast<MonotonicClock::duration>(
                                std::chrono::duration<double, std::micro>(microseconds));
-  // A sleep overshoots by up to ~100 us; sleep short of the end, then spin.
-  constexpr auto kSpinStretch = std::chrono::microseconds(150);
+  // A sleep overshoots by the timer slack (50 us by default on Linux); sleep
+  // short of the end, then spin the rest.
+  constexpr auto kSpinStretch = std::chrono::microseconds(80);
   if (end - start > kSpinStretch) std::this_thread::sleep_until(end - kSpinStretch);
   while (MonotonicClock::now() < end) {
   }
