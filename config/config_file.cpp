@@ -1,5 +1,9 @@
 #include "config/config_file.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
 #include "config/config_lines.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
@@ -40,16 +44,47 @@ std::string_view TrimBlanks(std::string_view text) {
 // The key runs to the first "=", the value from there to the first "%",
 // blanks and tabs trimmed. A line without "%" has an empty value. A line
 // without "=" has no key at all and fails.
-bool ParseLine(std::string_view line, TestParameters& parameters) {
+// Returns the table index of the line applied, nothing when the line fails.
+std::optional<std::size_t> ParseLine(std::string_view line, TestParameters& parameters) {
   const auto equals = line.find('=');
-  if (equals == std::string_view::npos) return false;
+  if (equals == std::string_view::npos) return std::nullopt;
   const auto index = FindConfigLine(line.substr(0, equals));
-  if (!index) return false;
+  if (!index) return std::nullopt;
   const std::string_view rest = line.substr(equals + 1);
   const auto percent = rest.find('%');
   const std::string_view value =
       percent == std::string_view::npos ? std::string_view{} : TrimBlanks(rest.substr(0, percent));
-  return ApplyConfigValue(*index, value, parameters);
+  if (!ApplyConfigValue(*index, value, parameters)) return std::nullopt;
+  return index;
+}
+
+// Lines may come in any order, so a lower limit read after its upper limit
+// can end up at or above it. Such a pair is never left in force: the file
+// fails at the later of the two lines (unless it failed already), and the
+// pair goes back to what it was before the file was read.
+struct LimitPair {
+  std::uint16_t TestParameters::*lower;
+  std::uint16_t TestParameters::*upper;
+  std::size_t lowerIndex;
+  std::size_t upperIndex;
+};
+
+constexpr LimitPair kLimitPairs[] = {
+    {&TestParameters::rawdata_va_min, &TestParameters::rawdata_va_max, 2, 3},
+    {&TestParameters::rawdata_key_min, &TestParameters::rawdata_key_max, 4, 5},
+};
+
+std::size_t CheckLimitPairs(const TestParameters& before, TestParameters& parameters,
+                            const std::array<std::size_t, kConfigLineCount>& lineOf) {
+  std::size_t failedLine = 0;
+  for (const LimitPair& pair : kLimitPairs) {
+    if (parameters.*pair.lower < parameters.*pair.upper) continue;
+    parameters.*pair.lower = before.*pair.lower;
+    parameters.*pair.upper = before.*pair.upper;
+    const std::size_t line = std::max(lineOf[pair.lowerIndex], lineOf[pair.upperIndex]);
+    if (failedLine == 0 || line < failedLine) failedLine = line;
+  }
+  return failedLine;
 }
 
 ConfigParseResult LineFailure(std::size_t line) {
@@ -65,16 +100,25 @@ ConfigParseResult LineFailure(std::size_t line) {
 }  // namespace
 
 ConfigParseResult ParseConfigText(std::string_view bytes, TestParameters& parameters) {
+  const TestParameters before = parameters;
   LineReader reader(bytes);
   std::string_view line;
   std::size_t linesRead = 0;
   std::size_t failedLine = 0;
+  std::array<std::size_t, kConfigLineCount> lineOf{};  // the line that last set each key
   // A 23rd line already makes the file wrong: it is named and not applied.
   while (failedLine == 0 && reader.Next(line)) {
     ++linesRead;
-    if (linesRead > kConfigLineCount || !ParseLine(line, parameters)) failedLine = linesRead;
+    const auto index = linesRead > kConfigLineCount ? std::nullopt : ParseLine(line, parameters);
+    if (index) {
+      lineOf[*index] = linesRead;
+    } else {
+      failedLine = linesRead;
+    }
   }
   if (failedLine == 0 && linesRead < kConfigLineCount) failedLine = linesRead + 1;
+  const std::size_t pairLine = CheckLimitPairs(before, parameters, lineOf);
+  if (failedLine == 0) failedLine = pairLine;
   parameters.RebuildKeyNodeMap();
   return failedLine == 0 ? ConfigParseResult{} : LineFailure(failedLine);
 }

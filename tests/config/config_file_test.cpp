@@ -204,6 +204,35 @@ TEST(ParseConfigTextTest, LinesBeforeTheFailingLineStayInForce) {
   EXPECT_EQ(parameters.rawdata_key_max, 28000);
 }
 
+TEST(ParseConfigTextTest, LowerLimitNeverEndsAtOrAboveItsUpperLimit) {
+  struct Case {
+    const char* name;
+    Lines lines;
+    int errorLine;
+  } cases[] = {
+      // The lower limit is read after its upper limit and passes its own rule.
+      {"VA minimum after the maximum", [] {
+         Lines l = ValidLines();
+         std::swap(l[2], l[3]);
+         l[3] = "rawdata_va_min=29000\t%c";
+         return l;
+       }(), 4},
+      {"key minimum repeated above the maximum, then a failing line", [] {
+         Lines l = ValidLines();
+         l[6] = "rawdata_key_min=29000\t%c";
+         l[7] = "not_a_key=1\t%c";
+         return l;
+       }(), 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestParameters parameters;
+    EXPECT_EQ(ParseConfigText(Join(c.lines), parameters).errorLine, c.errorLine);
+    EXPECT_LT(parameters.rawdata_va_min, parameters.rawdata_va_max);
+    EXPECT_LT(parameters.rawdata_key_min, parameters.rawdata_key_max);
+  }
+}
+
 TEST(ParseConfigTextTest, SurplusLineIsNotApplied) {
   TestParameters parameters;
   Lines lines = ValidLines();
