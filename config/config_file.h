@@ -12,6 +12,7 @@
 #include "config/operator_message.h"
 #include "config/parameter_rules.h"
 #include "config/test_parameters.h"
+#include "platform/atomic_file.h"
 
 namespace vn {
 
@@ -67,6 +68,7 @@ std::optional<std::string> FormatConfigFile(const TestParameters& parameters);
 
 // Writes the file whole or not at all. A file that cannot be created gives
 // OpenFailed with the message path + "打开失败！".
-ConfigWriteResult WriteConfigFile(const std::string& path, const TestParameters& parameters);
+ConfigWriteResult WriteConfigFile(const std::string& path, const TestParameters& parameters,
+                                  const WriteFaultHook& fault = {});
 
 }  // namespace vn

@@ -22,7 +22,8 @@ std::optional<std::string> FormatConfigFile(const TestParameters& parameters) {
   return bytes;
 }
 
-ConfigWriteResult WriteConfigFile(const std::string& path, const TestParameters& parameters) {
+ConfigWriteResult WriteConfigFile(const std::string& path, const TestParameters& parameters,
+                                  const WriteFaultHook& fault) {
   ConfigWriteResult result;
   const auto bytes = FormatConfigFile(parameters);
   if (!bytes) {
@@ -30,7 +31,7 @@ ConfigWriteResult WriteConfigFile(const std::string& path, const TestParameters&
     result.message.text = path + ": GBK conversion is not available";
     return result;
   }
-  const AtomicWriteResult written = WriteFileAtomically(path, *bytes);
+  const AtomicWriteResult written = WriteFileAtomically(path, *bytes, fault);
   if (written) return result;
   if (written.failedStep == WriteStep::Open) {
     result.status = ConfigWriteStatus::OpenFailed;

@@ -48,7 +48,8 @@ void WriteStatistics(ProfileDocument& file, const AreaStatistics& s) {
 }  // namespace
 
 SampleWriteResult WriteSampleFile(const SampleFolders& folders, const TestParameters& parameters,
-                                  const SampleValues& values, std::uint8_t source, const SampleTime& time) {
+                                  const SampleValues& values, std::uint8_t source, const SampleTime& time,
+                                  const WriteFaultHook& fault) {
   SampleWriteResult result;
   const std::optional<std::string> path = NewSampleFilePath(folders.sampleWorkDirectory, time);
   if (!path) {
@@ -66,7 +67,7 @@ SampleWriteResult WriteSampleFile(const SampleFolders& folders, const TestParame
   WriteHeader(file, record, parameters);
   WriteRows(file, parameters, values);
   WriteStatistics(file, record);
-  if (!file.Save(record.path)) {
+  if (!file.Save(record.path, fault)) {
     result.status = SampleWriteStatus::SaveFailed;
     result.message = FileWriteFailedMessage(record.path);
     return result;

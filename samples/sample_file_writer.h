@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "config/operator_message.h"
 #include "config/test_parameters.h"
 #include "engine/main_window_state.h"
@@ -39,7 +40,8 @@ struct SampleFolders {
 };
 
 SampleWriteResult WriteSampleFile(const SampleFolders& folders, const TestParameters& parameters,
-                                  const SampleValues& values, std::uint8_t source, const SampleTime& time);
+                                  const SampleValues& values, std::uint8_t source, const SampleTime& time,
+                                  const WriteFaultHook& fault = {});
 
 // The values of the last run (measuredValues), source 1.
 SampleWriteResult WriteCapturedSample(const MainWindowState& state, const SampleTime& time = CurrentSampleTime());

@@ -9,13 +9,14 @@ namespace vn {
 
 namespace {
 
-LimitFilesResult WriteLimitFile(const std::string& path, const std::array<std::int32_t, kNodeCount>& limits) {
+LimitFilesResult WriteLimitFile(const std::string& path, const std::array<std::int32_t, kNodeCount>& limits,
+                                const WriteFaultHook& fault) {
   ProfileLoadResult loaded = ProfileDocument::Load(path);
   if (loaded.status == ProfileLoadStatus::Unreadable) return {false, FileOpenFailedMessage(path)};
   ProfileDocument& file = loaded.document;
   for (std::size_t y = 0; y < kYChannelCount; ++y)
     file.WriteString(kSampleContextSection, SampleRowKey(y), LimitRowText(limits, y));
-  if (!file.Save(path)) return {false, FileWriteFailedMessage(path)};
+  if (!file.Save(path, fault)) return {false, FileWriteFailedMessage(path)};
   return {true, {}};
 }
 
@@ -27,10 +28,11 @@ std::string LimitRowText(const std::array<std::int32_t, kNodeCount>& limits, std
   return row;
 }
 
-LimitFilesResult WriteSampleLimitFiles(const std::string& appDirectory, const SampleLimits& limits) {
-  const LimitFilesResult low = WriteLimitFile(SampleLowLimitFilePath(appDirectory), limits.lower);
+LimitFilesResult WriteSampleLimitFiles(const std::string& appDirectory, const SampleLimits& limits,
+                                       const WriteFaultHook& fault) {
+  const LimitFilesResult low = WriteLimitFile(SampleLowLimitFilePath(appDirectory), limits.lower, fault);
   if (!low.ok) return low;
-  return WriteLimitFile(SampleHighLimitFilePath(appDirectory), limits.upper);
+  return WriteLimitFile(SampleHighLimitFilePath(appDirectory), limits.upper, fault);
 }
 
 }  // namespace vn

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "config/operator_message.h"
 #include "samples/sample_limits.h"
 
@@ -27,6 +28,7 @@ struct LimitFilesResult {
 };
 
 // Stops at the first file that cannot be written.
-LimitFilesResult WriteSampleLimitFiles(const std::string& appDirectory, const SampleLimits& limits);
+LimitFilesResult WriteSampleLimitFiles(const std::string& appDirectory, const SampleLimits& limits,
+                                       const WriteFaultHook& fault = {});
 
 }  // namespace vn

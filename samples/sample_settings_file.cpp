@@ -56,13 +56,13 @@ SampleSettingsReadResult ReadSampleSettings(const std::string& appDirectory) {
 }
 
 SampleSettingsWriteResult WriteSampleSettings(const std::string& appDirectory, const SampleSettings& settings,
-                                              const std::string& configFilePath) {
+                                              const std::string& configFilePath, const WriteFaultHook& fault) {
   const std::string path = SampleSettingsPath(appDirectory);
   ProfileLoadResult loaded = ProfileDocument::Load(path);
   if (loaded.status == ProfileLoadStatus::Unreadable) return {false, FileOpenFailedMessage(path)};
   // A key that cannot be stored (a path with a line break) is left out; the others are still saved.
   const bool allKeys = WriteKeys(loaded.document, settings, configFilePath);
-  if (!loaded.document.Save(path)) return {false, FileWriteFailedMessage(path)};
+  if (!loaded.document.Save(path, fault)) return {false, FileWriteFailedMessage(path)};
   if (!allKeys) return {false, FileWriteFailedMessage(path)};
   return {true, {}};
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "config/operator_message.h"
 #include "platform/profile_document.h"
 #include "samples/deviation_settings.h"
@@ -45,6 +46,6 @@ struct SampleSettingsWriteResult {
 // `NumberOfSamplesListed` as plain decimal text, in one atomic save; the
 // file is created when missing and left alone when it exists but cannot be read.
 SampleSettingsWriteResult WriteSampleSettings(const std::string& appDirectory, const SampleSettings& settings,
-                                              const std::string& configFilePath);
+                                              const std::string& configFilePath, const WriteFaultHook& fault = {});
 
 }  // namespace vn
