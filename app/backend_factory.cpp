@@ -1,6 +1,6 @@
 #include "app/backend_factory.h"
 
-#include "link/hidapi_backend.h"
+#include "link/hardware_backend.h"
 #include "sim/film_profile.h"
 #include "sim/sim_touch_controller.h"
 #include "sim/simulated_board.h"
@@ -10,7 +10,7 @@ namespace vn::app {
 BoardChoice ChooseBoard(bool simulate, const std::string& profileName) {
   BoardChoice choice;
   if (!simulate) {
-    choice.backend = std::make_unique<HidapiBackend>();
+    choice.backend = MakeHardwareBackend();
     return choice;
   }
   std::optional<FilmProfile> profile = ResolveProfile(profileName, choice.error);

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <thread>
 
-#include "link/hidapi_backend.h"
+#include "link/hardware_backend.h"
 #include "platform/clock.h"
 
 namespace vn::cli {
@@ -48,7 +48,7 @@ Session::Session(const GlobalOptions& options, std::ostream& out, std::ostream& 
     simBoard_ = board.get();
     backend_ = std::move(board);
   } else {
-    backend_ = std::make_unique<HidapiBackend>();
+    backend_ = MakeHardwareBackend();
   }
   TesterOptions testerOptions;
   testerOptions.appDirectory = options.workdir;

@@ -1,3 +1,5 @@
+#if !defined(_WIN32)
+
 #include "link/hidapi_backend.h"
 
 #include <hidapi/hidapi.h>
@@ -6,20 +8,16 @@
 #include <atomic>
 #include <set>
 
-#if !defined(_WIN32)
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <cerrno>
-#endif
 
 namespace vn {
 
 namespace {
-
-#if !defined(_WIN32)
 
 // One hidraw node. An eventfd wakes a read blocked in poll when the
 // connection is interrupted.
@@ -70,43 +68,6 @@ class HidrawConnection : public HidConnection {
   std::atomic<bool> interrupted_{false};
 };
 
-#else
-
-// hidapi 0.15 or later keeps separate error state for reads and writes, so
-// one device can be read and written from two threads.
-class HidapiConnection : public HidConnection {
- public:
-  explicit HidapiConnection(hid_device* device) : device_(device) {}
-  ~HidapiConnection() override { hid_close(device_); }
-
-  IoResult Read(BridgeReport& report, std::chrono::milliseconds timeout) override {
-    if (interrupted_.load()) return {IoStatus::Closed};
-    // Short slices so an interrupt is noticed promptly.
-    const int slice = static_cast<int>(std::min<long long>(timeout.count(), 50));
-    const int n = hid_read_timeout(device_, report.data(), report.size(), slice);
-    if (interrupted_.load()) return {IoStatus::Closed};
-    if (n < 0) return {IoStatus::Closed};
-    if (n == 0) return {IoStatus::TimedOut};
-    return {IoStatus::Ok, 0, static_cast<std::size_t>(n)};
-  }
-
-  IoResult Write(const BridgeReport& report) override {
-    if (interrupted_.load()) return {IoStatus::Closed};
-    // Never compare the result with the length: Windows reports the padded size.
-    const int n = hid_write(device_, report.data(), report.size());
-    if (n < 0) return {IoStatus::Closed};
-    return {IoStatus::Ok, 0, report.size()};
-  }
-
-  void Interrupt() override { interrupted_.store(true); }
-
- private:
-  hid_device* device_;
-  std::atomic<bool> interrupted_{false};
-};
-
-#endif
-
 }  // namespace
 
 HidapiBackend::HidapiBackend() { initialised_ = hid_init() == 0; }
@@ -129,7 +90,6 @@ std::vector<HidDeviceInfo> HidapiBackend::Enumerate() {
 }
 
 std::unique_ptr<HidConnection> HidapiBackend::Open(const std::string& path) {
-#if !defined(_WIN32)
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return nullptr;
   const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -138,12 +98,8 @@ std::unique_ptr<HidConnection> HidapiBackend::Open(const std::string& path) {
     return nullptr;
   }
   return std::make_unique<HidrawConnection>(fd, wakeFd);
-#else
-  if (!initialised_) return nullptr;
-  hid_device* device = hid_open_path(path.c_str());
-  if (device == nullptr) return nullptr;
-  return std::make_unique<HidapiConnection>(device);
-#endif
 }
 
 }  // namespace vn
+
+#endif

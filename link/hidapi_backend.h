@@ -3,6 +3,8 @@
 // from two threads at once (hidapi 0.13 is not safe for that).
 #pragma once
 
+#if !defined(_WIN32)
+
 #include "link/hid_device.h"
 
 namespace vn {
@@ -20,3 +22,5 @@ class HidapiBackend : public HidBackend {
 };
 
 }  // namespace vn
+
+#endif
