@@ -11,6 +11,7 @@ const Command kCommands[] = {
     {"sample", RunSampleCommand},
     {"xcfg", RunXcfgCommand},
     {"burn", RunBurnCommand},
+    {"report", RunReportCommand},
 };
 
 }  // namespace

@@ -30,5 +30,6 @@ int RunConfigCommand(CommandContext& context);
 int RunXcfgCommand(CommandContext& context);
 int RunBurnCommand(CommandContext& context);
 int RunSampleCommand(CommandContext& context);
+int RunReportCommand(CommandContext& context);
 
 }  // namespace vn::cli

@@ -56,6 +56,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         parsed.error = "--timeout-ms needs a positive number of milliseconds";
       else
         parsed.global.timeoutMs = ms;
+    } else if (StartsWithOption(arg, "--results")) {
+      if (!TakeOptionValue(args, i, "--results", parsed.global.results) || parsed.global.results.empty())
+        parsed.error = "--results needs a directory";
+    } else if (StartsWithOption(arg, "--station")) {
+      if (!TakeOptionValue(args, i, "--station", parsed.global.station)) parsed.error = "--station needs a name";
+    } else if (StartsWithOption(arg, "--serial")) {
+      if (!TakeOptionValue(args, i, "--serial", parsed.global.serial)) parsed.error = "--serial needs a text";
     } else if (arg == "--help" || arg == "-h") {
       parsed.command = "help";
       return parsed;
@@ -77,7 +84,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "usage: vn4820-cli [--simulate[=PROFILE]] [--trace] [--workdir DIR] [--sample-dir DIR]\n"
-         "                  [--timeout-ms N] COMMAND [ARGS]\n"
+         "                  [--timeout-ms N] [--results DIR] [--station NAME] [--serial TEXT] COMMAND [ARGS]\n"
+         "  --results DIR              append a record of every film tested to DIR/results-YYYYMMDD.csv and .jsonl\n"
+         "  --station NAME             the station named in the records (default: the computer's name)\n"
+         "  --serial TEXT              the film's serial number, recorded with it\n"
          "commands:\n"
          "  info                       find the board, connect, print the controller\n"
          "  test [--config FILE] [--criterion range|sample] [--sample FILE --deviation abs:NEG:POS|pct:NEG:POS]\n"
@@ -89,7 +99,9 @@ std::string UsageText() {
          "  sample limits FILE --deviation abs:NEG:POS|pct:NEG:POS\n"
          "                             golden samples and their limit files\n"
          "  xcfg FILE [--json]         check a controller configuration file and list its blocks\n"
-         "  burn FILE                  burn a controller configuration file into the board\n";
+         "  burn FILE                  burn a controller configuration file into the board\n"
+         "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+         "                             summarise the records in DIR and write DIR/report.html\n";
 }
 
 }  // namespace vn::cli

@@ -19,6 +19,9 @@ struct GlobalOptions {
   std::string workdir;     // empty: the current directory
   std::string sampleDir;   // empty: the platform's default
   std::optional<int> timeoutMs;
+  std::string results;  // empty: films are not recorded
+  std::string station;  // empty: the computer's name
+  std::string serial;   // the serial number recorded with every film
 };
 
 struct ParsedCommandLine {

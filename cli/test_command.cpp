@@ -6,6 +6,7 @@
 #include "cli/sample_option.h"
 #include "cli/session.h"
 #include "config/config_file.h"
+#include "results/results_recorder.h"
 
 namespace vn::cli {
 
@@ -132,6 +133,31 @@ nlohmann::json FilmRecord(const Tester& tester, const RunOutcome& outcome) {
   return record;
 }
 
+// With --results, every film's record; the operator log says when one fails,
+// and the terminal once more, since --json silences the log.
+class FilmRecording {
+ public:
+  FilmRecording(const GlobalOptions& global, const TestOptions& options, Tester& tester)
+      : global_(global), tester_(tester) {
+    details_.serial = global.serial;
+    if (options.criterion == 1) details_.samplePath = options.sampleFile;
+    if (!global.results.empty()) recorder_.emplace(global.results, global.station, tester.log());
+  }
+
+  void Record(const RunOutcome& outcome, std::ostream& err) {
+    if (!recorder_ || recorder_->Record(tester_, outcome, details_).written || warned_) return;
+    warned_ = true;
+    err << "vn4820-cli: cannot record the film in " << global_.results << "\n";
+  }
+
+ private:
+  const GlobalOptions& global_;
+  Tester& tester_;
+  FilmDetails details_;
+  std::optional<ResultsRecorder> recorder_;
+  bool warned_ = false;
+};
+
 }  // namespace
 
 int RunTestCommand(CommandContext& context) {
@@ -159,9 +185,11 @@ int RunTestCommand(CommandContext& context) {
   if (const int connected = session.Connect(); connected != kExitOk) return connected;
   tester.ConfirmCriterion(options.criterion);
 
+  FilmRecording recording(context.global, options, tester);
   bool anyNg = false;
   for (int film = 0; film < options.count; ++film) {
     const RunOutcome outcome = tester.RunTest();
+    recording.Record(outcome, context.err);
     if (options.json) {
       session.PrintLine(FilmRecord(tester, outcome).dump());
     } else {

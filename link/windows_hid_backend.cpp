@@ -5,7 +5,10 @@
 // clang-format off
 #include <windows.h>
 #include <setupapi.h>
+// MinGW's HID header declares its functions without C linkage.
+extern "C" {
 #include <hidsdi.h>
+}
 // clang-format on
 
 #include <atomic>

@@ -1,0 +1,27 @@
+// The local calendar time a record is stamped with, and the texts made of it.
+// The source is replaceable so tests stamp records with a fixed time.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace vn {
+
+struct LocalDateTime {
+  int year = 1970;
+  int month = 1;  // 1..12
+  int day = 1;    // 1..31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+using LocalClock = std::function<LocalDateTime()>;
+LocalDateTime CurrentLocalDateTime();
+
+// "20240501": the day's part of the record file names.
+std::string DayStamp(const LocalDateTime& time);
+// "2024-05-01 09:05:30": the time column of a record.
+std::string RecordTimeText(const LocalDateTime& time);
+
+}  // namespace vn

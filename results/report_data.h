@@ -1,0 +1,54 @@
+// The figures of a report over many film records: films, PASS, NG (an
+// aborted film shows NG and counts as one), the yield by hour, the NG
+// reasons and how often each node failed.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "results/record_summary.h"
+
+namespace vn {
+
+struct FilmTally {
+  int films = 0;
+  int passed = 0;
+};
+
+struct ReportData {
+  FilmTally total;
+  int aborted = 0;
+  int skippedLines = 0;  // lines that were not film records
+  int files = 0;
+  std::map<std::string, FilmTally> byHour;  // "YYYY-MM-DD hh"
+  std::map<std::string, int> reasons;       // films per NG reason
+  std::array<int, kNodeCount> nodeFailures{};  // films in which the node failed, index 52 x + y
+};
+
+void AddRecord(ReportData& data, const RecordSummary& record);
+
+// The reasons one film failed, each once: "aborted", "self test: " + the
+// fault text up to its first comma, "VA out of range", "KEY out of range",
+// "difference"; "other" for an NG film that names none of them.
+std::vector<std::string> NgReasons(const RecordSummary& record);
+
+// PASS films per film, in percent; 0 without films.
+double YieldPercent(const FilmTally& tally);
+
+struct Ranked {
+  std::string name;
+  int count = 0;
+};
+// Most frequent first, ties by name.
+std::vector<Ranked> RankedReasons(const ReportData& data);
+
+struct NodeCount {
+  NodePosition node;
+  int count = 0;
+};
+// The nodes that failed most, at most limit of them, ties in X-major order.
+std::vector<NodeCount> MostFailedNodes(const ReportData& data, std::size_t limit);
+
+}  // namespace vn
