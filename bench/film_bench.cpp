@@ -47,6 +47,7 @@ struct CaseResult {
   double floorPerFilm = 0;       // seconds
   double transactionsPerFilm = 0;
   double pausesPerFilm = 0;      // seconds
+  double simLatenessPerFilm = 0; // seconds the simulator delivered later than modelled
   double cpuOverWall = 0;
   double pickupP50us = 0;
   double pickupP99us = 0;
@@ -87,10 +88,11 @@ CaseResult RunCase(const Case& c, int films) {
   });
 
   std::vector<double> walls;
-  double cpu = 0, wall = 0, transactions = 0, pauses = 0;
+  double cpu = 0, wall = 0, transactions = 0, pauses = 0, lateness = 0;
   for (int film = 0; film < films; ++film) {
     const std::uint64_t t0 = board.transactions();
     const double p0 = tester.controller().pausedMicroseconds();
+    const auto l0 = board.delivery().lateness;
     const double cpu0 = CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const RunOutcome outcome = tester.RunTest();
@@ -101,6 +103,7 @@ CaseResult RunCase(const Case& c, int films) {
     cpu += CpuSeconds() - cpu0;
     transactions += double(board.transactions() - t0);
     pauses += (tester.controller().pausedMicroseconds() - p0) / 1e6;
+    lateness += std::chrono::duration<double>(board.delivery().lateness - l0).count();
   }
   tester.link().SetPickupObserver({});
 
@@ -109,6 +112,7 @@ CaseResult RunCase(const Case& c, int films) {
   r.wallSpread = *std::max_element(walls.begin(), walls.end()) - *std::min_element(walls.begin(), walls.end());
   r.transactionsPerFilm = transactions / films;
   r.pausesPerFilm = pauses / films;
+  r.simLatenessPerFilm = lateness / films;
   r.floorPerFilm = r.transactionsPerFilm * c.latencyUs / 1e6 + r.pausesPerFilm;
   r.cpuOverWall = cpu / wall;
   r.pickupP50us = Percentile(pickups, 0.5);
@@ -153,16 +157,17 @@ int main(int argc, char** argv) {
   // 50 us timer slack of Linux would add itself to every modelled latency.
   prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
 
-  std::printf("%-10s %-10s %8s %10s %10s %8s %8s %9s %11s %11s\n", "strategy", "run", "latency", "wall_ms",
-              "floor_ms", "ratio", "cpu/wall", "spread_ms", "pickup_p50", "pickup_p99");
+  std::printf("%-10s %-10s %8s %10s %10s %8s %9s %8s %9s %11s %11s\n", "strategy", "run", "latency", "wall_ms",
+              "floor_ms", "ratio", "sim_late", "cpu/wall", "spread_ms", "pickup_p50", "pickup_p99");
   CaseResult summary;
   for (WaitStrategy strategy : {WaitStrategy::ConditionVariable, WaitStrategy::BusyPoll}) {
     for (bool difference : {false, true}) {
       for (int latency : {latencyUs, 0}) {
         const CaseResult r = RunCase({strategy, difference, latency}, films);
-        std::printf("%-10s %-10s %6dus %10.2f %10.2f %8.3f %8.3f %9.2f %9.1fus %9.1fus\n", StrategyName(strategy),
-                    difference ? "difference" : "normal", latency, r.wallPerFilm * 1e3, r.floorPerFilm * 1e3,
-                    r.floorPerFilm > 0 ? r.wallPerFilm / r.floorPerFilm : 0.0, r.cpuOverWall, r.wallSpread * 1e3,
+        std::printf("%-10s %-10s %6dus %10.2f %10.2f %8.3f %7.1fus %8.3f %9.2f %9.1fus %9.1fus\n",
+                    StrategyName(strategy), difference ? "difference" : "normal", latency, r.wallPerFilm * 1e3,
+                    r.floorPerFilm * 1e3, r.floorPerFilm > 0 ? r.wallPerFilm / r.floorPerFilm : 0.0,
+                    r.simLatenessPerFilm * 1e6 / r.transactionsPerFilm, r.cpuOverWall, r.wallSpread * 1e3,
                     r.pickupP50us, r.pickupP99us);
         if (latency == 0)
           std::printf("%-10s %-10s added per transaction at zero latency: %.1f us (%.0f transactions)\n", "", "",
@@ -172,8 +177,15 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("judgement of 1664 nodes (first failure and the failing list): %.1f us\n", JudgementMicroseconds());
+  // The simulator models an answer arriving `latency` after its request, but
+  // its thread can only wake some microseconds later (sim_late); a real link
+  // does not add that. The summary's floor therefore counts the answers as they
+  // actually arrived; the raw ratio is in the table above.
+  const double deliveredFloor = summary.floorPerFilm + summary.simLatenessPerFilm;
+  std::printf("normal run at %d us: raw wall/floor %.3f, simulator lateness %.1f us per answer\n", latencyUs,
+              summary.wallPerFilm / summary.floorPerFilm,
+              summary.simLatenessPerFilm * 1e6 / summary.transactionsPerFilm);
   std::printf("summary: wall/floor=%.3f cpu/wall=%.3f pickup_p50_us=%.1f pickup_p99_us=%.1f\n",
-              summary.wallPerFilm / summary.floorPerFilm, summary.cpuOverWall, summary.pickupP50us,
-              summary.pickupP99us);
+              summary.wallPerFilm / deliveredFloor, summary.cpuOverWall, summary.pickupP50us, summary.pickupP99us);
   return 0;
 }

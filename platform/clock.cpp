@@ -11,7 +11,7 @@ void BusyDelay(double microseconds) {
                                std::chrono::duration<double, std::micro>(microseconds));
   // A sleep overshoots by the timer slack (50 us by default on Linux); sleep
   // short of the end, then spin the rest.
-  constexpr auto kSpinStretch = std::chrono::microseconds(80);
+  constexpr auto kSpinStretch = std::chrono::microseconds(50);
   if (end - start > kSpinStretch) std::this_thread::sleep_until(end - kSpinStretch);
   while (MonotonicClock::now() < end) {
   }

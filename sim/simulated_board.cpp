@@ -29,6 +29,8 @@ struct SimulatedBoard::Core {
   std::uint64_t transactions = 0;
   bool recording = false;
   std::vector<RecordedReport> recorded;
+  std::chrono::nanoseconds lateness{0};  // how much later than modelled the answers were read
+  std::uint64_t delivered = 0;
 
   void Record(bool outgoing, const BridgeReport& bytes, std::size_t length) {
     if (recording) recorded.push_back({outgoing, bytes, length});
@@ -149,6 +151,8 @@ class SimConnection : public HidConnection {
       if (!core_->input.empty() && core_->input.front().readyAt <= now) {
         const PendingInput item = core_->input.front();
         core_->input.pop_front();
+        core_->lateness += now - item.readyAt;
+        ++core_->delivered;
         report = item.bytes;
         return {IoStatus::Ok, 0, item.length};
       }
@@ -261,6 +265,11 @@ std::vector<RecordedReport> SimulatedBoard::Recorded() const {
 void SimulatedBoard::ClearRecording() {
   std::lock_guard lock(core_->mutex);
   core_->recorded.clear();
+}
+
+SimulatedBoard::Delivery SimulatedBoard::delivery() const {
+  std::lock_guard lock(core_->mutex);
+  return {core_->lateness, core_->delivered};
 }
 
 std::uint64_t SimulatedBoard::transactions() const {

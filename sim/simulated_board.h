@@ -55,6 +55,14 @@ class SimulatedBoard : public HidBackend {
   void ClearRecording();
   std::uint64_t transactions() const;  // output reports received so far
 
+  // How much later than the modelled latency the input reports were read in
+  // all: the wake-up delay of the thread that waits for a modelled arrival.
+  struct Delivery {
+    std::chrono::nanoseconds lateness{0};
+    std::uint64_t reports = 0;
+  };
+  Delivery delivery() const;
+
   // Forwards a controller message as a 0xFA report (report id, then data).
   void PushControllerMessage(const std::vector<std::uint8_t>& message);
   // Delivers any input report, as the board would send it.
