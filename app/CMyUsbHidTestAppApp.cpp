@@ -79,6 +79,9 @@ int CMyUsbHidTestAppApp::RunWindow(const AppOptions& options) {
   windowOptions.tester.appDirectory = options.workdir;
   windowOptions.tester.sampleWorkDirectory = options.sampleDir;
   windowOptions.answerer = environment_.answerer;
+  windowOptions.resultsFolder = options.resultsFolder;
+  windowOptions.station = options.station;
+  windowOptions.askSerial = options.askSerial;
   if (!windowOptions.answerer && !options.screenshotFile.empty()) windowOptions.answerer = AnswerUnattended;
   CMyUsbHidTestAppDlg window(*board.backend, windowOptions);
   StartupScript script(window, ScriptOptionsFrom(options));

@@ -1,5 +1,9 @@
 #include "app/CMyUsbHidTestAppDlg.h"
 
+#include "config/CFileDialogChooser.h"
+#include "results/results_recorder.h"
+#include "samples/CArrangeSample.h"
+
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QGuiApplication>
@@ -39,7 +43,12 @@ CMyUsbHidTestAppDlg::CMyUsbHidTestAppDlg(HidBackend& backend, MainWindowOptions 
     : QMainWindow(parent),
       tester_(std::make_unique<Tester>(backend, static_cast<Presenter&>(*this), options.tester)),
       watcher_(backend),
-      answerer_(std::move(options.answerer)) {
+      answerer_(std::move(options.answerer)),
+      askSerial_(options.askSerial),
+      ownFileChooser_(std::make_unique<CFileDialogChooser>(this)),
+      fileChooser_(options.fileChooser != nullptr ? options.fileChooser : ownFileChooser_.get()) {
+  if (!options.resultsFolder.empty())
+    recorder_ = std::make_unique<ResultsRecorder>(options.resultsFolder, options.station, tester_->log());
   setWindowTitle(MainWindowCaption(options.simulatedBoard));
   setWindowIcon(ApplicationIcon());
   setFont(PointFont(kDialogFaceName, kDialogPointSize));
@@ -60,6 +69,7 @@ CMyUsbHidTestAppDlg::CMyUsbHidTestAppDlg(HidBackend& backend, MainWindowOptions 
 }
 
 CMyUsbHidTestAppDlg::~CMyUsbHidTestAppDlg() {
+  delete sampleDialog_;  // before the file chooser it uses goes
   qApp->removeEventFilter(this);
   tester_->log().SetListener({});
   logPipe_->Detach();

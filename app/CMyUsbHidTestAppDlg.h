@@ -5,6 +5,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
+
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -18,6 +22,12 @@
 #include "platform/presenter.h"
 
 class QAction;
+namespace vn {
+class ResultsRecorder;
+class FileChooser;
+class CFileDialogChooser;
+class CArrangeSample;
+}
 class QKeyEvent;
 class QPlainTextEdit;
 class QPushButton;
@@ -33,6 +43,10 @@ struct MainWindowOptions {
   bool simulatedBoard = false;  // the caption says so
   TesterOptions tester;
   MessageAnswerer answerer;  // empty: real message boxes
+  std::string resultsFolder;  // non-empty: a record of every film goes there
+  std::string station;
+  bool askSerial = false;
+  FileChooser* fileChooser = nullptr;  // empty: the platform's file dialogs
 };
 
 class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
@@ -111,22 +125,26 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   bool timerActive(int number) const;
   // A handler is inside the core (a message box of the core may be open).
   bool busy() const { return busy_ > 0; }
+  // The golden-sample dialog once "整理样本" created it, else nothing.
+  CArrangeSample* sampleDialog() const { return sampleDialog_; }
+  FileChooser& fileChooser();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-  // Menu commands whose dialogs live in their own modules; they do nothing
-  // here until those dialogs are attached.
-  virtual void OnBurnFile() {}
-  virtual void OnTestConfiguration() {}
-  virtual void OnArrangeSample() {}
+  // Menu commands: each opens its dialog.
+  virtual void OnBurnFile();
+  virtual void OnTestConfiguration();
+  virtual void OnArrangeSample();
   // Opened after timer 5 is stopped.
-  virtual void OpenMainInterfaceControl() {}
+  virtual void OpenMainInterfaceControl();
   // Timer 4, after the capture run: store the film as a sample.
-  virtual void StoreCapturedSample(const RunOutcome&) {}
+  virtual void StoreCapturedSample(const RunOutcome& outcome);
   virtual void OnAbout();
+  // With --ask-serial: the film's serial number, nothing when the operator cancels.
+  virtual std::optional<std::string> AskSerial();
 
  private:
   // Presenter
@@ -167,6 +185,11 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   std::unique_ptr<Tester> tester_;
   HotPlugWatcher watcher_;
   MessageAnswerer answerer_;
+  bool askSerial_ = false;
+  std::unique_ptr<CFileDialogChooser> ownFileChooser_;
+  FileChooser* fileChooser_ = nullptr;
+  std::unique_ptr<ResultsRecorder> recorder_;
+  CArrangeSample* sampleDialog_ = nullptr;  // created once, a child of the window
   std::shared_ptr<LogPipe> logPipe_;
   QSize screenSize_;
   bool firstShown_ = false;

@@ -58,6 +58,12 @@ class Parser {
       Value(a, o.workdir);
     } else if (a.name == "--sample-dir") {
       Value(a, o.sampleDir);
+    } else if (a.name == "--results") {
+      Value(a, o.resultsFolder);
+    } else if (a.name == "--station") {
+      Value(a, o.station);
+    } else if (a.name == "--ask-serial") {
+      o.askSerial = true;
     } else {
       Fail("unknown option '" + arguments_[index_] + "'");
     }
@@ -94,6 +100,9 @@ std::string AppUsage() {
          "  --screenshot FILE     write the window to FILE (PNG) once connected and the runs are done, then exit\n"
          "  --workdir DIR         working directory (holds Config and Sample)\n"
          "  --sample-dir DIR      sample work directory\n"
+         "  --results DIR         append a record of every film to DIR (results-YYYYMMDD.csv and .jsonl)\n"
+         "  --station NAME        station name in the records (default: the host name)\n"
+         "  --ask-serial          Start first asks for the film's serial number (a scanner ends it with Enter)\n"
          "  --help                this text\n";
 }
 

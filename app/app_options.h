@@ -15,6 +15,9 @@ struct AppOptions {
   std::string screenshotFile;            // PNG written once connected and the runs are done; then exit
   std::string workdir;                   // working directory (base of "Config" and "Sample")
   std::string sampleDir;                 // sample work directory
+  std::string resultsFolder;             // a record of every film goes here
+  std::string station;                   // station name in the records (default: the host name)
+  bool askSerial = false;                // Start first asks for the film's serial number
   bool help = false;
 };
 

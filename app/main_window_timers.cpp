@@ -3,7 +3,11 @@
 // core while another handler is inside it (a message box of the core runs a
 // nested event loop, in which timers go on firing).
 #include "app/CMyUsbHidTestAppDlg.h"
+
+#include <QInputDialog>
+
 #include "app/node_grid_model.h"
+#include "results/results_recorder.h"
 
 namespace vn::app {
 
@@ -38,8 +42,15 @@ void CMyUsbHidTestAppDlg::CreateTimers() {
 RunOutcome CMyUsbHidTestAppDlg::RunTest() {
   if (busy_ > 0 || tester_->runInProgress()) return {};
   BusyScope scope(busy_);
+  FilmDetails details;
+  if (askSerial_) {
+    const std::optional<std::string> serial = AskSerial();
+    if (!serial) return {};  // the operator cancelled: no film is tested
+    details.serial = *serial;
+  }
   verdictTimer_.stop();
   const RunOutcome outcome = tester_->RunTest();
+  if (recorder_) recorder_->Record(*tester_, outcome, details);
   if (outcome.startVerdictTimer) verdictTimer_.start(kVerdictResetMs);
   valueModel_->NotifyColoursChanged();  // the self test may have blamed channels after the values were written
   return outcome;
@@ -122,6 +133,14 @@ bool CMyUsbHidTestAppDlg::timerActive(int number) const {
     case 5: return refreshTimer_.isActive();
     default: return false;
   }
+}
+
+std::optional<std::string> CMyUsbHidTestAppDlg::AskSerial() {
+  bool ok = false;
+  const QString serial = QInputDialog::getText(this, windowTitle(), QStringLiteral("请扫描或输入产品序列号："),
+                                               QLineEdit::Normal, QString(), &ok);
+  if (!ok) return std::nullopt;
+  return serial.trimmed().toStdString();
 }
 
 }  // namespace vn::app

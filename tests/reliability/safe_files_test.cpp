@@ -101,7 +101,9 @@ TEST_F(SafeFilesTest, AFailedWriteLeavesTheOldFileWhole) {
       std::string now;
       ASSERT_TRUE(ReadWholeFile(path, now));
       EXPECT_EQ(now, old) << "the old version stays whole";
-      if (failedPath != path) EXPECT_FALSE(fs::exists(failedPath)) << "a new file is not left half-written";
+      if (failedPath != path) {
+        EXPECT_FALSE(fs::exists(failedPath)) << "a new file is not left half-written";
+      }
       EXPECT_TRUE(TemporaryFiles().empty());
 
       std::string newPath;
