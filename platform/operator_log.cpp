@@ -5,18 +5,13 @@
 #include <ctime>
 
 #include "platform/format.h"
+#include "platform/local_time.h"
 
 namespace vn {
 
 LocalTimeOfDay CurrentLocalTimeOfDay() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#if defined(_WIN32)
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return {local.tm_hour, local.tm_min, local.tm_sec};
+  const LocalDateTime now = CurrentLocalDateTime();
+  return {now.hour, now.minute, now.second};
 }
 
 std::string TimeStamp(const LocalTimeOfDay& time) {

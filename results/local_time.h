@@ -5,19 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "platform/local_time.h"
+
 namespace vn {
 
-struct LocalDateTime {
-  int year = 1970;
-  int month = 1;  // 1..12
-  int day = 1;    // 1..31
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 using LocalClock = std::function<LocalDateTime()>;
-LocalDateTime CurrentLocalDateTime();
 
 // "20240501": the day's part of the record file names.
 std::string DayStamp(const LocalDateTime& time);

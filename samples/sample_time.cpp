@@ -1,7 +1,5 @@
 #include "samples/sample_time.h"
 
-#include <ctime>
-
 #include "platform/format.h"
 
 namespace vn {
@@ -12,16 +10,7 @@ std::string TwoDigits(int value) { return LastChars(FormatZeroPadded(value, 10),
 
 }  // namespace
 
-SampleTime CurrentSampleTime() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#if defined(_WIN32)
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-}
+SampleTime CurrentSampleTime() { return CurrentLocalDateTime(); }
 
 std::string SampleFileStamp(const SampleTime& time) {
   return LastChars(FormatZeroPadded(time.year, 10), 4) + SampleTimeValue(time);

@@ -5,16 +5,11 @@
 
 #include <string>
 
+#include "platform/local_time.h"
+
 namespace vn {
 
-struct SampleTime {
-  int year = 0;
-  int month = 0;   // 1..12
-  int day = 0;     // 1..31
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+using SampleTime = LocalDateTime;
 
 SampleTime CurrentSampleTime();
 
