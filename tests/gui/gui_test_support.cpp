@@ -42,7 +42,9 @@ FilmProfile Profile(const std::string& name) {
   return profile ? *profile : FilmProfile{};
 }
 
-WindowRig::WindowRig(const std::string& profile, bool plugged) : board_(MakeController(profile, controller_)) {
+WindowRig::WindowRig(const std::string& profile, bool plugged,
+                     const std::function<void(app::MainWindowOptions&)>& adjust)
+    : board_(MakeController(profile, controller_)) {
   if (!plugged) board_.Unplug();
   app::MainWindowOptions options;
   options.simulatedBoard = true;
@@ -58,6 +60,7 @@ WindowRig::WindowRig(const std::string& profile, bool plugged) : board_(MakeCont
                ? MessageResult::Yes
                : MessageResult::Ok;
   };
+  if (adjust) adjust(options);
   window_ = std::make_unique<app::CMyUsbHidTestAppDlg>(board_, std::move(options));
 }
 

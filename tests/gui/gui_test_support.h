@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,7 +26,9 @@ FilmProfile Profile(const std::string& name);
 
 class WindowRig {
  public:
-  explicit WindowRig(const std::string& profile = "good", bool plugged = true);
+  // `adjust` may change the window's options before the window is made.
+  explicit WindowRig(const std::string& profile = "good", bool plugged = true,
+                     const std::function<void(app::MainWindowOptions&)>& adjust = {});
   ~WindowRig();
 
   app::CMyUsbHidTestAppDlg& window() { return *window_; }

@@ -9,6 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -498,6 +501,38 @@ class MainWindowTest : public QObject {
     QVERIFY(!rig.window().isVisible());
     QVERIFY(!rig.tester().link().deviceFound());
     for (int timer = 1; timer <= 5; ++timer) QVERIFY(!rig.window().timerActive(timer));
+  }
+
+  void recordsEveryFilmWithItsSerial() {
+    QTemporaryDir results;
+    WindowRig rig("good", true, [&](app::MainWindowOptions& options) {
+      options.resultsFolder = results.path().toStdString();
+      options.station = "line-3";
+      options.askSerial = true;
+    });
+    QVERIFY(rig.ShowConnectAndConfirm());
+    // A scanner types the serial and ends it with Enter.
+    QTimer::singleShot(100, [] {
+      if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+        dialog->setTextValue(QStringLiteral("SN-0042"));
+        dialog->accept();
+      }
+    });
+    QVERIFY(rig.window().RunTest().passed);
+    // Cancelling the question tests no film.
+    EscapeNextModalDialog();
+    QVERIFY(!rig.window().RunTest().judged);
+    QCOMPARE(rig.tester().state().counters.okCount, 1);
+
+    const QStringList csv = QDir(results.path()).entryList({QStringLiteral("results-*.csv")});
+    QCOMPARE(csv.size(), 1);
+    QFile file(QDir(results.path()).filePath(csv.front()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);  // the header and the one film tested
+    QVERIFY(lines[1].contains(QStringLiteral("SN-0042")));
+    QVERIFY(lines[1].contains(QStringLiteral("line-3")));
+    QVERIFY(lines[1].contains(QStringLiteral("PASS")));
   }
 
   void menuCommandsOpenTheirDialogs() {
