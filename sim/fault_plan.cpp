@@ -23,4 +23,10 @@ std::vector<SimFault> AllSimFaults() {
           SimFault::DuplicateAnswer, SimFault::WriteFailure, SimFault::Remove};
 }
 
+std::optional<SimFault> SimFaultNamed(const std::string& name) {
+  for (SimFault fault : AllSimFaults())
+    if (SimFaultName(fault) == name) return fault;
+  return std::nullopt;
+}
+
 }  // namespace vn

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ enum class SimFault {
 
 std::string SimFaultName(SimFault fault);
 std::vector<SimFault> AllSimFaults();
+// The fault of that name ("drop-answer", …), if there is one.
+std::optional<SimFault> SimFaultNamed(const std::string& name);
 
 struct FaultPlan {
   std::chrono::microseconds answerLatency{0};

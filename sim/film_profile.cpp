@@ -65,6 +65,18 @@ bool ParseOverride(FilmProfile& p, const std::string& v) {
   return true;
 }
 
+bool ParseBoardFault(FilmProfile& p, const std::string& v) {
+  // "transaction kind", e.g. "900 drop-answer"
+  std::istringstream in(v);
+  std::string transaction, kind, rest;
+  long long index = 0;
+  if (!(in >> transaction >> kind) || (in >> rest) || !ToInt(transaction, index) || index < 0) return false;
+  const std::optional<SimFault> fault = SimFaultNamed(kind);
+  if (!fault) return false;
+  p.boardFaults[static_cast<std::uint64_t>(index)] = *fault;
+  return true;
+}
+
 using FieldSetter = std::function<bool(FilmProfile&, const std::string&)>;
 
 const std::map<std::string, FieldSetter>& Fields() {
@@ -95,11 +107,18 @@ const std::map<std::string, FieldSetter>& Fields() {
          return true;
        }},
       {"seed", IntegerField(&FilmProfile::seed, 0, 0xFFFFFFFFLL)},
+      {"board_fault", ParseBoardFault},
   };
   return fields;
 }
 
 }  // namespace
+
+FaultPlan ProfileFaultPlan(const FilmProfile& profile) {
+  FaultPlan plan;
+  plan.at = profile.boardFaults;
+  return plan;
+}
 
 std::vector<std::string> BuiltInProfileNames() {
   return {"good", "open-node", "short-gnd-x3", "short-between-y10", "page-skew", "diff-fail", "matrix-32x51"};

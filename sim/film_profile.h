@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "sim/fault_plan.h"
 
 namespace vn {
 
@@ -39,7 +42,13 @@ struct FilmProfile {
   // Probability that a page command lands one page off.
   double pageSkew = 0.0;
   std::uint32_t seed = 7;
+  // What the board does wrong, by transaction (the n-th output report it
+  // receives, counted from 0): a profile file's "board_fault" lines.
+  std::map<std::uint64_t, SimFault> boardFaults;
 };
+
+// The board's faults the profile names, as a fault plan.
+FaultPlan ProfileFaultPlan(const FilmProfile& profile);
 
 // The built-in profiles: good, open-node, short-gnd-x3, short-between-y10,
 // page-skew, diff-fail, matrix-32x51.

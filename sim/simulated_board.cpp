@@ -19,6 +19,7 @@ struct PendingInput {
 struct SimulatedBoard::Core {
   std::mutex mutex;
   std::condition_variable inputChanged;
+  std::condition_variable quietChanged;  // a reader started waiting, or the queue was emptied
   std::unique_ptr<SimController> controller;
   SimBoardIdentity identity;
   bool plugged = true;
@@ -31,9 +32,15 @@ struct SimulatedBoard::Core {
   std::vector<RecordedReport> recorded;
   std::chrono::nanoseconds lateness{0};  // how much later than modelled the answers were read
   std::uint64_t delivered = 0;
+  int openConnections = 0;
+  int readersWaiting = 0;  // reads blocked with nothing ready to take
 
-  void Record(bool outgoing, const BridgeReport& bytes, std::size_t length) {
-    if (recording) recorded.push_back({outgoing, bytes, length});
+  // With no connection open nothing can be read, and the next one starts empty.
+  bool Quiet() const { return openConnections == 0 || (input.empty() && readersWaiting > 0); }
+
+  void Record(bool outgoing, const BridgeReport& bytes, std::size_t length,
+              MonotonicTimePoint at = MonotonicClock::now()) {
+    if (recording) recorded.push_back({outgoing, bytes, length, at});
   }
 
   void Deliver(const BridgeReport& bytes, std::size_t length, MonotonicTimePoint readyAt) {
@@ -46,6 +53,7 @@ struct SimulatedBoard::Core {
     ++plugGeneration;
     input.clear();
     inputChanged.notify_all();
+    quietChanged.notify_all();
   }
 
   std::optional<SimFault> FaultFor(std::uint64_t index) {
@@ -93,7 +101,7 @@ struct SimulatedBoard::Core {
       report[1] = answer_code::kForwardedMessage;
       report[2] = 0;
       for (std::size_t i = 0; i < message.size() && 3 + i < report.size(); ++i) report[3 + i] = message[i];
-      Record(false, report, kReportSize);
+      Record(false, report, kReportSize, readyAt);
       Deliver(report, kReportSize, readyAt);
     }
   }
@@ -127,7 +135,7 @@ struct SimulatedBoard::Core {
       default: break;
     }
     for (int i = 0; i < copies; ++i) {
-      Record(false, answer, length);
+      Record(false, answer, length, readyAt);
       Deliver(answer, length, readyAt);
     }
     DeliverPushedMessages(readyAt);
@@ -140,7 +148,14 @@ namespace {
 class SimConnection : public HidConnection {
  public:
   SimConnection(std::shared_ptr<SimulatedBoard::Core> core, std::uint64_t generation)
-      : core_(std::move(core)), generation_(generation) {}
+      : core_(std::move(core)), generation_(generation) {
+    ++core_->openConnections;  // constructed under the core's lock by Open
+  }
+  ~SimConnection() override {
+    std::lock_guard lock(core_->mutex);
+    --core_->openConnections;
+    core_->quietChanged.notify_all();
+  }
 
   IoResult Read(BridgeReport& report, std::chrono::milliseconds timeout) override {
     std::unique_lock lock(core_->mutex);
@@ -159,7 +174,10 @@ class SimConnection : public HidConnection {
       if (now >= deadline) return {IoStatus::TimedOut};
       auto wakeAt = deadline;
       if (!core_->input.empty() && core_->input.front().readyAt < wakeAt) wakeAt = core_->input.front().readyAt;
+      ++core_->readersWaiting;
+      core_->quietChanged.notify_all();
       core_->inputChanged.wait_until(lock, wakeAt);
+      --core_->readersWaiting;
     }
   }
 
@@ -270,6 +288,11 @@ void SimulatedBoard::ClearRecording() {
 SimulatedBoard::Delivery SimulatedBoard::delivery() const {
   std::lock_guard lock(core_->mutex);
   return {core_->lateness, core_->delivered};
+}
+
+bool SimulatedBoard::WaitUntilQuiet(std::chrono::milliseconds timeout) const {
+  std::unique_lock lock(core_->mutex);
+  return core_->quietChanged.wait_for(lock, timeout, [this] { return core_->Quiet(); });
 }
 
 std::uint64_t SimulatedBoard::transactions() const {

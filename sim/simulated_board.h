@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "link/hid_device.h"
+#include "platform/clock.h"
 #include "sim/fault_plan.h"
 #include "sim/sim_controller.h"
 
@@ -22,6 +23,9 @@ struct RecordedReport {
   bool outgoing = false;  // program to board
   BridgeReport bytes{};
   std::size_t length = kReportSize;
+  // Outgoing: when the board received it. Incoming: when it became readable
+  // (the modelled arrival, lateness and latency included).
+  MonotonicTimePoint at{};
 };
 
 struct SimBoardIdentity {
@@ -62,6 +66,13 @@ class SimulatedBoard : public HidBackend {
     std::uint64_t reports = 0;
   };
   Delivery delivery() const;
+
+  // Waits until every input report the board has sent (late answers
+  // included) was read and the reader has come back for more, or until
+  // timeout passes; true when the board went quiet. With no connection open
+  // the board is quiet (a new connection starts empty). Tests use it instead of sleeping until late
+  // answers have drained.
+  bool WaitUntilQuiet(std::chrono::milliseconds timeout) const;
 
   // Forwards a controller message as a 0xFA report (report id, then data).
   void PushControllerMessage(const std::vector<std::uint8_t>& message);
