@@ -91,7 +91,7 @@ TEST_F(BurnObjectsTest, ExampleFileThroughTheWholeProcedure) {
 }
 
 TEST_F(BurnObjectsTest, RefusedFileWritesNothing) {
-  const std::string path = ::testing::TempDir() + "/refused.xcfg";
+  const std::string path = test::TestFolderPath("refused").string() + ".xcfg";
   ASSERT_TRUE(WriteFileAtomically(path, "[VERSION_INFO_HEADER]\r\nFAMILY_ID=1\r\n"));
   const BurnResult result = BurnConfigurationFile(rig.controller, path, image);
   EXPECT_EQ(result.outcome, BurnOutcome::FileRefused);

@@ -114,7 +114,10 @@ TEST_F(ControllerTest, NoAnswerEndsAnOperation) {
   FaultPlan plan;
   plan.at[rig.board.transactions()] = SimFault::DropAnswer;
   rig.board.SetFaultPlan(plan);
-  EXPECT_FALSE(rig.controller.ReadMessage());
+  {
+    test::ShortDeadlines shortDeadlines(rig.link, rig.controller);
+    EXPECT_FALSE(rig.controller.ReadMessage());
+  }
   EXPECT_TRUE(rig.controller.ReadMessage()) << "the next request is answered";
 }
 

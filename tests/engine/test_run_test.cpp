@@ -4,7 +4,7 @@
 
 #include "engine/self_test.h"
 #include "platform/format.h"
-#include <thread>
+#include "support/sim_fixture.h"
 #include "support/tester_rig.h"
 
 namespace vn {
@@ -189,6 +189,8 @@ TEST(TestRunTest, SelfTestThatNeverEndsAbortsTheRun) {
   profile.selfTestNeverEnds = true;
   TesterRig rig(profile);
   ASSERT_TRUE(rig.ConnectAndConfirm());
+  test::ShortDeadlines shortPolls(rig.tester.link(), rig.tester.controller(),
+                                  {LinkTiming{}.answerTimeout, test::kShortPollBound});
   const RunOutcome outcome = rig.tester.RunTest();
   EXPECT_FALSE(outcome.judged);
   const auto lines = rig.LogLines();
@@ -230,10 +232,8 @@ TEST(TestRunTest, PushedSelfTestMessageIsDecodedOnTheCallingThread) {
   const std::uint8_t selfTestId = rig.sim().ReportIdOf(25);
   rig.board.PushControllerMessage({selfTestId, 0x11, 2, 4, 0});
   rig.board.PushControllerMessage({rig.sim().ReportIdOf(6), 0x11, 2, 4, 0});  // another object: dropped
-  for (int i = 0; i < 100 && rig.tester.state().run.filmNg == 0; ++i) {
-    rig.tester.ProcessForwardedMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  ASSERT_TRUE(rig.board.WaitUntilQuiet(std::chrono::milliseconds(5000))) << "the reader took both messages";
+  rig.tester.ProcessForwardedMessages();
   EXPECT_EQ(rig.tester.state().run.filmNg, 1);
   EXPECT_EQ(rig.tester.state().run.selfTestText, "通道对GND短路，位置在X 3");
 }

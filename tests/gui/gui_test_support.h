@@ -19,7 +19,7 @@
 
 namespace vn::gui_test {
 
-// Short deadlines, so a board that stops answering costs a fraction of a second.
+// No pauses between commands; the production answer deadline and polling bound.
 TesterOptions FastTesterOptions(const std::string& workdir);
 
 FilmProfile Profile(const std::string& name);

@@ -28,12 +28,9 @@ class BoardLinkTest : public ::testing::Test {
     return r;
   }
 
-  // Waits until the reader has handled what the board sent.
-  template <typename Pred>
-  bool Eventually(Pred pred) {
-    for (int i = 0; i < 200 && !pred(); ++i) std::this_thread::sleep_for(milliseconds(2));
-    return pred();
-  }
+  // Waits until the reader has handled what the board sent: the board's queue
+  // is empty and its reader is back for more.
+  bool ReaderCaughtUp() { return rig.board.WaitUntilQuiet(milliseconds(5000)); }
 
   test::SimRig rig;
 };
@@ -85,7 +82,7 @@ TEST_F(BoardLinkTest, AnswerCodes) {
     // A marker acknowledgement shows the reader is past the case's report.
     rig.board.PushInputReport(Report({1, 0x88}));
     rig.board.PushInputReport(Report({1, 0xFA, 0, 0xEE}));
-    ASSERT_TRUE(Eventually([&] { return forwarded.load() >= 1 + c.forwarded; }));
+    ASSERT_TRUE(ReaderCaughtUp());
     EXPECT_EQ(rig.link.readReady(), c.readReady);
     EXPECT_EQ(rig.link.writeAck(), c.writeAck);
     EXPECT_EQ(forwarded.load(), 1 + c.forwarded);
@@ -108,7 +105,7 @@ TEST_F(BoardLinkTest, OneAnswerPerRequest) {
   ASSERT_TRUE(Read(0, 7));
   rig.link.TakeAnswer();
   // The repeated answer arrives after the first was taken; it must not raise the flags again.
-  std::this_thread::sleep_for(milliseconds(20));
+  ASSERT_TRUE(ReaderCaughtUp());
   EXPECT_EQ(rig.link.readReady(), 0);
   EXPECT_EQ(rig.link.writeAck(), 0);
   EXPECT_EQ(rig.link.strayAnswers(), 1u);
@@ -117,7 +114,7 @@ TEST_F(BoardLinkTest, OneAnswerPerRequest) {
 
 TEST_F(BoardLinkTest, UnsolicitedAnswerRaisesNothing) {
   rig.board.PushInputReport(Report({1, 0x00, 0, 7}));
-  std::this_thread::sleep_for(milliseconds(20));
+  ASSERT_TRUE(ReaderCaughtUp());
   EXPECT_EQ(rig.link.readReady(), 0);
   EXPECT_EQ(rig.link.strayAnswers(), 1u);
 }
@@ -142,11 +139,14 @@ TEST_F(BoardLinkTest, ExpiredWaitFailsWithinItsDeadlineAndLogsOnce) {
   plan.at[0] = SimFault::DropAnswer;
   plan.at[1] = SimFault::DropAnswer;
   rig.board.SetFaultPlan(plan);
+  const LinkTiming production = rig.link.timing();
+  rig.link.SetTiming(test::FastLinkTiming(milliseconds(150)));
   const MonotonicTimePoint start = MonotonicClock::now();
   EXPECT_FALSE(Read(0, 7));
   EXPECT_FALSE(Read(0, 7));
   const auto elapsed = MonotonicClock::now() - start;
   EXPECT_LT(elapsed, milliseconds(2000)) << "two waits of 150 ms each";
+  rig.link.SetTiming(production);
   int noAnswerLines = 0;
   for (const std::string& line : rig.LogLines()) noAnswerLines += line == "测试板无应答 ( 9: 5:30)";
   EXPECT_EQ(noAnswerLines, 1);
@@ -154,8 +154,10 @@ TEST_F(BoardLinkTest, ExpiredWaitFailsWithinItsDeadlineAndLogsOnce) {
 }
 
 TEST_F(BoardLinkTest, RemovalDuringAReadThenRediscoveryOnANewPath) {
+  // The answer would come long after the deadline; the board is pulled while
+  // the wait is on.
   FaultPlan plan;
-  plan.answerLatency = std::chrono::microseconds(100000);
+  plan.answerLatency = std::chrono::microseconds(60'000'000);
   rig.board.SetFaultPlan(plan);
   ASSERT_TRUE(rig.link.SendReport(1, 0x51, 2, 7, 0, nullptr));
   std::thread unplug([&] {
@@ -164,7 +166,8 @@ TEST_F(BoardLinkTest, RemovalDuringAReadThenRediscoveryOnANewPath) {
   });
   const MonotonicTimePoint start = MonotonicClock::now();
   EXPECT_FALSE(rig.link.WaitReadReady());
-  EXPECT_LT(MonotonicClock::now() - start, milliseconds(140)) << "a lost board ends the wait before its deadline";
+  EXPECT_LT(MonotonicClock::now() - start, rig.link.timing().answerTimeout - milliseconds(100))
+      << "a lost board ends the wait before its deadline";
   unplug.join();
   EXPECT_TRUE(rig.link.linkLost());
   rig.link.CloseBoardHandles();
@@ -252,7 +255,9 @@ TEST(BoardLinkWriteTest, RefusesWhileAWriteIsPending) {
   EXPECT_EQ(link.writeBusy(), 1);
   EXPECT_FALSE(link.SendReport(1, 0x51, 2, 7, 0, nullptr));
   EXPECT_TRUE(log.Lines().empty()) << "a refusal for a pending write is silent";
+  link.SetTiming(test::FastLinkTiming(milliseconds(30)));
   EXPECT_FALSE(link.WaitWriteIdle()) << "the write is still held";
+  link.SetTiming(test::FastLinkTiming());
   backend.Release();
   EXPECT_TRUE(link.WaitWriteIdle());
   EXPECT_EQ(link.writesCompleted(), 1u);

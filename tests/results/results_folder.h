@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "platform/atomic_file.h"
+#include "support/sim_fixture.h"
 
 namespace vn::test {
 
 inline std::filesystem::path FreshFolder(const std::string& tag) {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("vn4820-" + tag + "-" + info->test_suite_name() + "-" + info->name());
+  const std::filesystem::path dir = TestFolderPath(tag);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;

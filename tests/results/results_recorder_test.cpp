@@ -5,6 +5,7 @@
 #include "results/results_recorder.h"
 #include "results/sha256.h"
 #include "results_folder.h"
+#include "support/sim_fixture.h"
 #include "support/tester_rig.h"
 
 namespace vn {
@@ -174,6 +175,8 @@ TEST_F(RecorderTest, AbortedRunIsRecordedWithItsReason) {
       rig.board.SetFaultPlan(plan);
     }
     ResultsRecorder recorder = Recorder(rig);
+    test::ShortDeadlines shortPolls(rig.tester.link(), rig.tester.controller(),
+                                    {LinkTiming{}.answerTimeout, test::kShortPollBound});
     const RunOutcome outcome = rig.tester.RunTest();
     ASSERT_FALSE(outcome.judged);
     ASSERT_TRUE(recorder.Record(rig.tester, outcome, {"SN-1", "", ""}).written);

@@ -7,6 +7,7 @@
 #include "samples/sample_header_reader.h"
 #include "samples/sample_paths.h"
 #include "samples/sample_use.h"
+#include "support/sim_fixture.h"
 #include "support/tester_rig.h"
 
 namespace vn {
@@ -19,8 +20,7 @@ constexpr SampleTime kWritten{2024, 7, 1, 10, 20, 30};
 class SampleCaptureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vn4820-capture-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir = test::TestFolderPath("capture");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }

@@ -10,15 +10,14 @@
 
 #include "platform/atomic_file.h"
 #include "samples/sample_file_writer.h"
+#include "support/sim_fixture.h"
 
 namespace vn::test {
 
 class SampleFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root = std::filesystem::temp_directory_path() /
-           ("vn4820-samples-" + std::string(info->test_suite_name()) + "-" + info->name());
+    root = TestFolderPath("samples");
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root / "Config");
     std::filesystem::create_directories(root / "work");

@@ -1,5 +1,8 @@
 #include "support/sim_fixture.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 namespace vn::test {
 
 LinkTiming FastLinkTiming(std::chrono::milliseconds timeout) {
@@ -17,8 +20,31 @@ ControllerTiming FastControllerTiming() {
   timing.commandDelayUs = 0;
   timing.sequencePauseMs = 0;
   timing.burnChunkPauseMs = 0;
-  timing.pollTimeout = std::chrono::milliseconds(300);
   return timing;
+}
+
+ShortDeadlines::ShortDeadlines(BoardLink& link, Controller& controller, ShortDeadline deadline)
+    : link_(link), controller_(controller), linkTiming_(link.timing()), controllerTiming_(controller.timing()) {
+  LinkTiming linkTiming = linkTiming_;
+  linkTiming.answerTimeout = deadline.answerTimeout;
+  link_.SetTiming(linkTiming);
+  ControllerTiming controllerTiming = controllerTiming_;
+  controllerTiming.pollTimeout = deadline.pollTimeout;
+  controller_.SetTiming(controllerTiming);
+}
+
+ShortDeadlines::~ShortDeadlines() {
+  link_.SetTiming(linkTiming_);
+  controller_.SetTiming(controllerTiming_);
+}
+
+std::filesystem::path TestFolderPath(const std::string& tag) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = "vn4820-" + tag + "-" + std::to_string(::getpid());
+  if (info != nullptr) name += std::string("-") + info->test_suite_name() + "-" + info->name();
+  for (char& c : name)
+    if (c == '/') c = '_';  // parameterised test names carry slashes
+  return std::filesystem::temp_directory_path() / name;
 }
 
 namespace {

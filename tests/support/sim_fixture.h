@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,9 +15,44 @@
 
 namespace vn::test {
 
-// Short deadlines so "no answer" cases finish in a fraction of a second.
-LinkTiming FastLinkTiming(std::chrono::milliseconds timeout = std::chrono::milliseconds(150));
+// No pauses between commands, and the production answer deadline and polling
+// bound: a healthy exchange never depends on the machine not pausing (these
+// machines stop a thread for tens of milliseconds now and then).
+LinkTiming FastLinkTiming(std::chrono::milliseconds timeout = LinkTiming{}.answerTimeout);
 ControllerTiming FastControllerTiming();
+
+// Deadlines short enough that an exchange a test expects to go unanswered
+// ends in milliseconds. What the test then expects must hold whether or not a
+// healthy exchange around it also ran out of time.
+struct ShortDeadline {
+  std::chrono::milliseconds answerTimeout{30};
+  std::chrono::milliseconds pollTimeout{120};
+};
+
+// The polling bound for a test that waits for a controller that never
+// finishes: long against any pause of the machine, short against the
+// production bound of 3 s.
+inline constexpr std::chrono::milliseconds kShortPollBound{1000};
+
+// Shortens the deadlines of a link and its controller while it lives, and
+// puts back the ones they had when it ends.
+class ShortDeadlines {
+ public:
+  ShortDeadlines(BoardLink& link, Controller& controller, ShortDeadline deadline = {});
+  ~ShortDeadlines();
+  ShortDeadlines(const ShortDeadlines&) = delete;
+  ShortDeadlines& operator=(const ShortDeadlines&) = delete;
+
+ private:
+  BoardLink& link_;
+  Controller& controller_;
+  LinkTiming linkTiming_;
+  ControllerTiming controllerTiming_;
+};
+
+// A folder of the system's temporary folder for one test case, unique per
+// process, so two build trees running their tests at once never share one.
+std::filesystem::path TestFolderPath(const std::string& tag);
 
 // A simulated board with a touch controller, the link and the controller layer.
 struct SimRig {

@@ -36,7 +36,8 @@ class RecordingPresenter : public Presenter {
   std::map<Control, bool> enabled_;
 };
 
-// Short deadlines and no pauses, so a case without an answer ends in milliseconds.
+// No pauses between commands; the production answer deadline and polling
+// bound (see FastLinkTiming).
 TesterOptions FastTesterOptions(std::string workdir = {});
 
 struct TesterRig {
