@@ -16,6 +16,7 @@ BoardChoice ChooseBoard(bool simulate, const std::string& profileName) {
   std::optional<FilmProfile> profile = ResolveProfile(profileName, choice.error);
   if (!profile) return choice;
   auto board = std::make_unique<SimulatedBoard>(std::make_unique<SimTouchController>(*profile));
+  board->SetFaultPlan(ProfileFaultPlan(*profile));
   choice.simulatedBoard = board.get();
   choice.backend = std::move(board);
   return choice;

@@ -45,6 +45,7 @@ Session::Session(const GlobalOptions& options, std::ostream& out, std::ostream& 
     auto controller = std::make_unique<SimTouchController>(*profile);
     simController_ = controller.get();
     auto board = std::make_unique<SimulatedBoard>(std::move(controller));
+    board->SetFaultPlan(ProfileFaultPlan(*profile));
     simBoard_ = board.get();
     backend_ = std::move(board);
   } else {
@@ -97,6 +98,12 @@ void Session::PrintLine(const std::string& line) {
 int Session::Connect() {
   const int found = Discover();
   return found == kExitOk ? ConnectController() : found;
+}
+
+int Session::Reconnect() {
+  BoardLink& link = tester_->link();
+  if (link.linkLost()) link.CloseBoardHandles();
+  return Connect();
 }
 
 int Session::Discover() {

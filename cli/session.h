@@ -39,6 +39,9 @@ class Session {
   int Connect();
   int Discover();           // finds and opens the board
   int ConnectController();  // the connection sequence on the open board
+  // After a film the board did not finish: lets go of a board that is gone,
+  // finds it again and reruns the connection sequence. kExitOk or kExitBoard.
+  int Reconnect();
 
   // Where the operator log goes (nullptr: nowhere).
   void SetLogStream(std::ostream* stream);

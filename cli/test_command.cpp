@@ -158,6 +158,27 @@ class FilmRecording {
   bool warned_ = false;
 };
 
+// A batch goes on after a film the board did not finish, once the board
+// answers again; it stops when the board cannot be reconnected, or after this
+// many such films in a row.
+constexpr int kAbortedInARowLimit = 3;
+
+// After an aborted film: true when the batch may go on with the next film.
+bool RecoverForNextFilm(Session& session, int film, int count, int abortedInARow) {
+  std::ostream& err = session.err();
+  const std::string position = std::to_string(film + 1) + " of " + std::to_string(count);
+  if (abortedInARow >= kAbortedInARowLimit) {
+    err << "vn4820-cli: " << abortedInARow << " films in a row aborted; batch stopped after film " << position << "\n";
+    return false;
+  }
+  err << "vn4820-cli: film " << position << " aborted; reconnecting the test board\n";
+  if (session.Reconnect() != kExitOk) {
+    err << "vn4820-cli: batch stopped after film " << position << "\n";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunTestCommand(CommandContext& context) {
@@ -187,6 +208,8 @@ int RunTestCommand(CommandContext& context) {
 
   FilmRecording recording(context.global, options, tester);
   bool anyNg = false;
+  bool anyAborted = false;
+  int abortedInARow = 0;
   for (int film = 0; film < options.count; ++film) {
     const RunOutcome outcome = tester.RunTest();
     recording.Record(outcome, context.err);
@@ -195,9 +218,13 @@ int RunTestCommand(CommandContext& context) {
     } else {
       session.PrintLine(std::string("verdict: ") + (outcome.judged && outcome.passed ? "PASS" : "NG"));
     }
-    if (!outcome.judged) return kExitBoard;
     anyNg = anyNg || !outcome.passed;
+    abortedInARow = outcome.judged ? 0 : abortedInARow + 1;
+    anyAborted = anyAborted || !outcome.judged;
+    const bool more = film + 1 < options.count;
+    if (!outcome.judged && more && !RecoverForNextFilm(session, film, options.count, abortedInARow)) break;
   }
+  if (anyAborted) return kExitBoard;
   return anyNg ? kExitFailed : kExitOk;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "platform/atomic_file.h"
+#include "support/sim_fixture.h"
 
 namespace vn {
 namespace {
@@ -32,16 +33,14 @@ std::vector<std::string> OutputLines(const std::string& text) {
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vn4820-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = test::TestFolderPath("cli");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
   std::string Path(const std::string& name) const { return (dir / name).string(); }
   std::vector<std::string> Global() const {
-    return {"--simulate", "--workdir", dir.string(), "--sample-dir", Path("samples"), "--timeout-ms", "200"};
+    return {"--simulate", "--workdir", dir.string(), "--sample-dir", Path("samples")};
   }
   std::vector<std::string> With(std::vector<std::string> head, std::initializer_list<std::string> tail) const {
     head.insert(head.end(), tail);
@@ -120,6 +119,54 @@ TEST_F(CliTest, JsonRecordPerFilm) {
   for (const char* key : {"differenceNg", "selfTestText", "selfTestFaultX", "selfTestFaultY", "okCount",
                           "yieldPercent", "elapsedSeconds"})
     EXPECT_TRUE(second.contains(key)) << key;
+}
+
+// The output reports a good batch of count films sends, connection included.
+std::size_t ReportsSent(int count) {
+  const CliResult r = RunCli({"--simulate", "--trace", "test", "--count", std::to_string(count)});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  std::size_t sent = 0;
+  for (const std::string& line : OutputLines(r.err)) sent += line.rfind("> ", 0) == 0;
+  return sent;
+}
+
+std::vector<std::string> Verdicts(const std::string& out) {
+  std::vector<std::string> verdicts;
+  for (const std::string& line : OutputLines(out))
+    if (line.rfind("verdict: ", 0) == 0) verdicts.push_back(line.substr(9));
+  return verdicts;
+}
+
+// A film the board did not finish ends with exit 3, but a batch goes on as
+// soon as the board answers again.
+TEST_F(CliTest, BatchGoesOnOnceTheBoardAnswersAgain) {
+  const std::size_t connectionAndOneFilm = ReportsSent(1);
+  const std::size_t secondFilmTenth = connectionAndOneFilm + 10;
+  struct Case {
+    const char* name;
+    std::string profile;
+    int count;
+    std::vector<std::string> verdicts;
+    const char* lastLine;  // what the CLI says last on stderr
+  } cases[] = {
+      {"an answer lost in film 2", "board_fault = " + std::to_string(secondFilmTenth) + " drop-answer", 3,
+       {"PASS", "NG", "PASS"}, "vn4820-cli: film 2 of 3 aborted; reconnecting the test board"},
+      {"the board pulled in film 2", "board_fault = " + std::to_string(secondFilmTenth) + " remove", 3,
+       {"PASS", "NG"}, "vn4820-cli: batch stopped after film 2 of 3"},
+      {"a controller that never ends its self test", "self_test_never_ends = 1", 4, {"NG", "NG", "NG"},
+       "vn4820-cli: 3 films in a row aborted; batch stopped after film 3 of 4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string profile = Path("board.profile");
+    ASSERT_TRUE(WriteFileAtomically(profile, c.profile + "\n"));
+    const CliResult r = RunCli({"--simulate=" + profile, "test", "--count", std::to_string(c.count)});
+    EXPECT_EQ(r.exitCode, 3) << r.err;
+    EXPECT_EQ(Verdicts(r.out), c.verdicts) << r.err;
+    const auto errLines = OutputLines(r.err);
+    ASSERT_FALSE(errLines.empty());
+    EXPECT_EQ(errLines.back(), c.lastLine);
+  }
 }
 
 TEST_F(CliTest, DifferenceCriterionFromTheCommandLine) {

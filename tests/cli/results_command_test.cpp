@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/sim_fixture.h"
 #include "platform/atomic_file.h"
 
 namespace vn {
@@ -49,8 +50,7 @@ std::string OnlyFile(const fs::path& dir, const std::string& ending) {
 class ResultsCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("vn4820-results-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir = test::TestFolderPath("results-cli");
     fs::remove_all(dir);
     fs::create_directories(dir);
     results = (dir / "results").string();
@@ -58,7 +58,7 @@ class ResultsCommandTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
   std::vector<std::string> Global(const std::string& profile) const {
     return {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir", (dir / "samples").string(),
-            "--timeout-ms", "200", "--results", results};
+            "--results", results};
   }
 
   fs::path dir;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/sim_fixture.h"
 #include "config/config_file.h"
 #include "platform/atomic_file.h"
 #include "platform/profile_document.h"
@@ -28,8 +29,7 @@ std::string LastLine(const std::string& text) {
 class SampleCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vn4820-sample-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    dir = test::TestFolderPath("sample-cli");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
@@ -40,7 +40,7 @@ class SampleCommandTest : public ::testing::Test {
   // Runs with the simulated board of the given profile and the test's folders.
   CliResult Run(const std::string& profile, std::initializer_list<std::string> command) const {
     std::vector<std::string> args = {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir",
-                                     Path("samples"), "--timeout-ms", "200"};
+                                     Path("samples")};
     args.insert(args.end(), command);
     std::ostringstream out, err;
     const int code = cli::Run(args, out, err);
