@@ -19,6 +19,19 @@ std::optional<RecordedFailure> ParseFailure(const json& j) {
   return failure;
 }
 
+// "marginalNodes", when the record has it: the nodes as positions.
+bool ParseMarginalNodes(const json& j, RecordSummary& r) {
+  if (!j.contains("marginalNodes")) return true;
+  if (!j.at("marginalNodes").is_array()) return false;
+  r.marginalNodes.emplace();
+  for (const json& node : j.at("marginalNodes")) {
+    const std::optional<RecordedFailure> parsed = ParseFailure(node);
+    if (!parsed) return false;
+    r.marginalNodes->push_back(parsed->node);
+  }
+  return true;
+}
+
 std::optional<RecordSummary> Summarise(const json& j) {
   RecordSummary r;
   r.time = j.at("time").get<std::string>();
@@ -30,6 +43,7 @@ std::optional<RecordSummary> Summarise(const json& j) {
   r.selfTestText = j.value("selfTestText", std::string());
   r.differenceNg = j.value("differenceNg", 0);
   r.abortReason = j.value("abortReason", std::string());
+  if (!ParseMarginalNodes(j, r)) return std::nullopt;
   if (!j.contains("failingNodes")) return r;
   if (!j.at("failingNodes").is_array()) return std::nullopt;
   for (const json& node : j.at("failingNodes")) {

@@ -25,6 +25,8 @@ struct RecordSummary {
   int differenceNg = 0;
   std::string abortReason;
   std::vector<RecordedFailure> failures;
+  // Present when the station looked for marginal nodes: those it found.
+  std::optional<std::vector<NodePosition>> marginalNodes;
 };
 
 // nullopt for a line that is not a film record (not JSON, a field of the
