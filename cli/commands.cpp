@@ -12,6 +12,7 @@ const Command kCommands[] = {
     {"xcfg", RunXcfgCommand},
     {"burn", RunBurnCommand},
     {"report", RunReportCommand},
+    {"repeat", RunRepeatCommand},
 };
 
 }  // namespace

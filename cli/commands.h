@@ -31,5 +31,6 @@ int RunXcfgCommand(CommandContext& context);
 int RunBurnCommand(CommandContext& context);
 int RunSampleCommand(CommandContext& context);
 int RunReportCommand(CommandContext& context);
+int RunRepeatCommand(CommandContext& context);
 
 }  // namespace vn::cli

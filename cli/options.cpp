@@ -91,7 +91,7 @@ std::string UsageText() {
          "commands:\n"
          "  info                       find the board, connect, print the controller\n"
          "  test [--config FILE] [--criterion range|sample] [--sample FILE --deviation abs:NEG:POS|pct:NEG:POS]\n"
-         "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json]\n"
+         "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json] [--margin pct:N|abs:N|off]\n"
          "                             test films; exit 0 all PASS, 1 an NG, 3 board error\n"
          "  config default FILE        write the default configuration text file\n"
          "  config check FILE          check a configuration text file\n"
@@ -101,7 +101,10 @@ std::string UsageText() {
          "  xcfg FILE [--json]         check a controller configuration file and list its blocks\n"
          "  burn FILE                  burn a controller configuration file into the board\n"
          "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
-         "                             summarise the records in DIR and write DIR/report.html\n";
+         "                             summarise the records in DIR and write DIR/report.html\n"
+         "  repeat --count N [--config FILE] [--sheet 0|1] [--html FILE]\n"
+         "                             test the film on the fixture N (10 or more) times, not as production, and\n"
+         "                             report each node's spread; writes repeat.html in the working directory\n";
 }
 
 }  // namespace vn::cli
