@@ -13,6 +13,7 @@ const Command kCommands[] = {
     {"burn", RunBurnCommand},
     {"report", RunReportCommand},
     {"repeat", RunRepeatCommand},
+    {"verify", RunVerifyCommand},
 };
 
 }  // namespace

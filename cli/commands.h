@@ -32,5 +32,6 @@ int RunBurnCommand(CommandContext& context);
 int RunSampleCommand(CommandContext& context);
 int RunReportCommand(CommandContext& context);
 int RunRepeatCommand(CommandContext& context);
+int RunVerifyCommand(CommandContext& context);
 
 }  // namespace vn::cli

@@ -92,7 +92,7 @@ std::string UsageText() {
          "  info                       find the board, connect, print the controller\n"
          "  test [--config FILE] [--criterion range|sample] [--sample FILE --deviation abs:NEG:POS|pct:NEG:POS]\n"
          "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json] [--margin pct:N|abs:N|off]\n"
-         "                             test films; exit 0 all PASS, 1 an NG, 3 board error\n"
+         "                             test films; exit 0 all PASS, 1 an NG, 3 board error, 4 verification due\n"
          "  config default FILE        write the default configuration text file\n"
          "  config check FILE          check a configuration text file\n"
          "  sample capture [test options] | sample average FILE FILE FILE... |\n"
@@ -104,7 +104,10 @@ std::string UsageText() {
          "                             summarise the records in DIR and write DIR/report.html\n"
          "  repeat --count N [--config FILE] [--sheet 0|1] [--html FILE]\n"
          "                             test the film on the fixture N (10 or more) times, not as production, and\n"
-         "                             report each node's spread; writes repeat.html in the working directory\n";
+         "                             report each node's spread; writes repeat.html in the working directory\n"
+         "  verify [--reference FILE] [--tolerance abs:N|pct:N] [--config FILE] [--sheet 0|1]\n"
+         "                             test the station's reference film against its golden sample; exit 0 PASS,\n"
+         "                             1 drifted; recorded in Config/verifications.jsonl\n";
 }
 
 }  // namespace vn::cli

@@ -9,6 +9,8 @@
 #include "config/config_file.h"
 #include "results/results_recorder.h"
 #include "results/station_settings.h"
+#include "results/verification_policy.h"
+#include "results/verification_record.h"
 
 namespace vn::cli {
 
@@ -183,6 +185,13 @@ int RunTestCommand(CommandContext& context) {
     return kExitUsage;
   }
   tester.state().margin = options.margin.value_or(station.settings.margin);
+  const VerificationDue due =
+      CheckVerificationDue(station.settings.verificationIntervalHours,
+                           LastPassedVerification(VerificationsPath(context.global.workdir)), CurrentLocalDateTime());
+  if (due.due) {
+    context.err << "test: reference verification is due: " << due.reason << "; run vn4820-cli verify first\n";
+    return kExitVerificationDue;
+  }
 
   if (const int connected = session.Connect(); connected != kExitOk) return connected;
   tester.ConfirmCriterion(options.criterion);

@@ -33,7 +33,9 @@ TEST(MarginSettingTest, ReadsOnlyWhatItCanWriteBack) {
     SCOPED_TRACE(c.text);
     const std::optional<MarginSetting> parsed = ParseMarginSetting(c.text);
     EXPECT_EQ(parsed, c.expected);
-    if (parsed) EXPECT_EQ(MarginSettingText(*parsed), c.text);
+    if (parsed) {
+      EXPECT_EQ(MarginSettingText(*parsed), c.text);
+    }
   }
 }
 
