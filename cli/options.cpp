@@ -100,7 +100,7 @@ std::string UsageText() {
          "                             golden samples and their limit files\n"
          "  xcfg FILE [--json]         check a controller configuration file and list its blocks\n"
          "  burn FILE                  burn a controller configuration file into the board\n"
-         "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+         "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--config FILE [--golden SAMPLE]]\n"
          "                             summarise the records in DIR and write DIR/report.html\n"
          "  repeat --count N [--config FILE] [--sheet 0|1] [--html FILE]\n"
          "                             test the film on the fixture N (10 or more) times, not as production, and\n"

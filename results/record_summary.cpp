@@ -32,6 +32,19 @@ bool ParseMarginalNodes(const json& j, RecordSummary& r) {
   return true;
 }
 
+// "measured" as the film's values; anything else is left out, never a reason to skip the record.
+std::optional<NodeMatrix> Measured(const json& j) {
+  if (!j.contains("measured") || !j.at("measured").is_array() || j.at("measured").size() != kNodeCount)
+    return std::nullopt;
+  NodeMatrix values;
+  for (std::size_t i = 0; i < kNodeCount; ++i) {
+    const json& v = j.at("measured")[i];
+    if (!v.is_number_unsigned() || v.get<std::uint64_t>() > 65535) return std::nullopt;
+    values.values[i] = static_cast<std::uint16_t>(v.get<std::uint64_t>());
+  }
+  return values;
+}
+
 std::optional<RecordSummary> Summarise(const json& j) {
   RecordSummary r;
   r.time = j.at("time").get<std::string>();
@@ -44,6 +57,7 @@ std::optional<RecordSummary> Summarise(const json& j) {
   r.differenceNg = j.value("differenceNg", 0);
   r.abortReason = j.value("abortReason", std::string());
   if (!ParseMarginalNodes(j, r)) return std::nullopt;
+  r.measured = Measured(j);
   if (!j.contains("failingNodes")) return r;
   if (!j.at("failingNodes").is_array()) return std::nullopt;
   for (const json& node : j.at("failingNodes")) {

@@ -58,6 +58,7 @@ void AddRecord(ReportData& data, const RecordSummary& record) {
   for (const std::string& reason : NgReasons(record)) ++data.reasons[reason];
   AddNodeFailures(data, record);
   AddMarginalNodes(data, hour, record);
+  if (data.trends && record.judged && record.measured) AddFilmTrend(*data.trends, record.time, *record.measured);
 }
 
 double YieldPercent(const FilmTally& tally) {

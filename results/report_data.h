@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "results/process_trends.h"
 #include "results/record_summary.h"
 
 namespace vn {
@@ -28,6 +29,7 @@ struct ReportData {
   std::map<std::string, int> reasons;       // films per NG reason
   std::array<int, kNodeCount> nodeFailures{};  // films in which the node failed, index 52 x + y
   std::array<int, kNodeCount> nodeMarginals{};  // films in which the node was marginal
+  std::optional<ProcessTrends> trends;          // only when the report was given a configuration
 };
 
 void AddRecord(ReportData& data, const RecordSummary& record);

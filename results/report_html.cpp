@@ -4,6 +4,7 @@
 #include "results/html_page.h"
 #include "results/html_text.h"
 #include "results/report_summary.h"
+#include "results/trend_report.h"
 
 namespace vn {
 
@@ -72,7 +73,8 @@ std::string ReportHtml(const ReportData& data, const ReportHeading& heading) {
                       NodeTable(MostFailedNodes(data, kReportedNodes), "nodes") + MarginalSection(data) +
                       "<h2>Failures per node</h2>\n<p class=\"note\">rows X 0–31, columns Y 0–51; hover a cell for "
                       "its count</p>\n" +
-                      HeatmapSvg(data.nodeFailures) + "\n");
+                      HeatmapSvg(data.nodeFailures) + "\n" +
+                      (data.trends ? TrendSectionHtml(*data.trends) : std::string()));
 }
 
 }  // namespace vn

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "results/failing_nodes.h"
+#include "results/trend_report.h"
 
 namespace vn {
 
@@ -63,7 +64,7 @@ std::string ReportSummaryText(const ReportData& data) {
          Line("NG", data.total.films - data.total.passed) + Line("aborted", data.aborted) +
          "yield: " + PercentText(YieldPercent(data.total)) + "\n" + MarginalRateLine(data) +
          Line("skipped lines", data.skippedLines) + HourLines(data) + ReasonLines(data) + NodeLines(data) +
-         MarginalNodeLines(data);
+         MarginalNodeLines(data) + (data.trends ? TrendSummaryText(*data.trends) : std::string());
 }
 
 }  // namespace vn
