@@ -9,27 +9,26 @@ namespace {
 constexpr std::int64_t kMostPercent = 50;  // beyond half the range every passing node would be marginal
 constexpr std::int64_t kMostAbsolute = 65535;
 
-std::optional<std::int64_t> Amount(std::string_view text, std::int64_t most) {
-  std::int64_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end || value < 1 || value > most) return std::nullopt;
-  return value;
-}
-
 }  // namespace
+
+std::optional<MethodAmount> SplitMethodAmount(std::string_view text, std::int64_t most) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const std::string_view number = text.substr(colon + 1);
+  std::int64_t amount = 0;
+  const char* end = number.data() + number.size();
+  const auto [ptr, ec] = std::from_chars(number.data(), end, amount);
+  if (number.empty() || ec != std::errc() || ptr != end || amount < 1 || amount > most) return std::nullopt;
+  return MethodAmount{text.substr(0, colon), amount};
+}
 
 std::optional<MarginSetting> ParseMarginSetting(std::string_view text) {
   if (text == "off") return MarginSetting{};
-  const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return std::nullopt;
-  const std::string_view method = text.substr(0, colon);
-  const std::string_view number = text.substr(colon + 1);
-  const bool percent = method == "pct";
-  if (!percent && method != "abs") return std::nullopt;
-  const std::optional<std::int64_t> amount = Amount(number, percent ? kMostPercent : kMostAbsolute);
-  if (!amount) return std::nullopt;
-  return MarginSetting{percent ? MarginKind::Percent : MarginKind::Absolute, *amount};
+  const bool percent = text.rfind("pct:", 0) == 0;
+  if (!percent && text.rfind("abs:", 0) != 0) return std::nullopt;
+  const std::optional<MethodAmount> parsed = SplitMethodAmount(text, percent ? kMostPercent : kMostAbsolute);
+  if (!parsed) return std::nullopt;
+  return MarginSetting{percent ? MarginKind::Percent : MarginKind::Absolute, parsed->amount};
 }
 
 std::string MarginSettingText(const MarginSetting& margin) {

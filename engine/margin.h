@@ -29,6 +29,15 @@ struct MarginSetting {
 
 inline constexpr char kMarginUsage[] = "pct:N (N 1..50, percent of the limit range) or abs:N (N 1..65535)";
 
+// "name:N" split into the name and N, a whole number from 1 to most written
+// with digits only; nullopt for anything else. The settings "pct:10" and
+// "abs:500" are read with it.
+struct MethodAmount {
+  std::string_view method;
+  std::int64_t amount = 0;
+};
+std::optional<MethodAmount> SplitMethodAmount(std::string_view text, std::int64_t most);
+
 // "pct:10", "abs:500" or "off"; nullopt for anything else.
 std::optional<MarginSetting> ParseMarginSetting(std::string_view text);
 // The text ParseMarginSetting reads back.

@@ -1,26 +1,19 @@
 #include "results/verification.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 
+#include "engine/margin.h"
 #include "samples/sample_row_reader.h"
 
 namespace vn {
 
 std::optional<ReferenceTolerance> ParseReferenceTolerance(std::string_view text) {
-  const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return std::nullopt;
-  const std::string_view method = text.substr(0, colon);
-  const std::string_view number = text.substr(colon + 1);
-  const bool percent = method == "pct";
-  if (!percent && method != "abs") return std::nullopt;
-  std::int64_t amount = 0;
-  const char* end = number.data() + number.size();
-  const auto [ptr, ec] = std::from_chars(number.data(), end, amount);
-  if (number.empty() || ec != std::errc() || ptr != end || amount < 1 || amount > (percent ? 100 : 65535))
-    return std::nullopt;
-  return ReferenceTolerance{percent, amount};
+  const bool percent = text.rfind("pct:", 0) == 0;
+  if (!percent && text.rfind("abs:", 0) != 0) return std::nullopt;
+  const std::optional<MethodAmount> parsed = SplitMethodAmount(text, percent ? 100 : 65535);
+  if (!parsed) return std::nullopt;
+  return ReferenceTolerance{percent, parsed->amount};
 }
 
 std::string ReferenceToleranceText(const ReferenceTolerance& tolerance) {

@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "cli/cli.h"
+#include "cli_run.h"
 #include "results/results_folder.h"
 
 namespace vn {
@@ -17,17 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct CliResult {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-CliResult RunCli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = cli::Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using test::CliResult;
+using test::RunCli;
 
 class MarginalCommandTest : public ::testing::Test {
  protected:

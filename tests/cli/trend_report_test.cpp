@@ -4,9 +4,8 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 
-#include "cli/cli.h"
+#include "cli_run.h"
 #include "results/results_folder.h"
 
 namespace vn {
@@ -14,17 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-CliResult RunCli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = cli::Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using test::CliResult;
+using test::RunCli;
 
 class TrendReportTest : public ::testing::Test {
  protected:

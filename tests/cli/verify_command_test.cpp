@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "cli/cli.h"
+#include "cli_run.h"
 #include "results/results_folder.h"
 
 namespace vn {
@@ -17,11 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct CliResult {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
+using test::CliResult;
+using test::RunCli;
 
 class VerifyCommandTest : public ::testing::Test {
  protected:
@@ -38,9 +34,7 @@ class VerifyCommandTest : public ::testing::Test {
     std::vector<std::string> args = {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir",
                                      (dir / "samples").string(), "--station", "line-3"};
     args.insert(args.end(), command.begin(), command.end());
-    std::ostringstream out, err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
+    return RunCli(args);
   }
   void WriteStationFile(const std::string& text) const {
     fs::create_directories(dir / "Config");
