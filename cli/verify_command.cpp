@@ -9,7 +9,6 @@
 #include "cli/commands.h"
 #include "cli/config_option.h"
 #include "cli/session.h"
-#include "platform/paths.h"
 #include "results/failing_nodes.h"
 #include "results/host_name.h"
 #include "results/local_time.h"
@@ -138,7 +137,6 @@ int RunVerifyCommand(CommandContext& context) {
   const VerificationRecord record = Verify(tester, outcome, reference.nodes, options, tolerance, context.global);
   PrintResult(context.out, record);
   const std::string path = VerificationsPath(context.global.workdir);
-  EnsureDirectory(JoinPath(context.global.workdir.empty() ? CurrentDirectory() : context.global.workdir, "Config"));
   if (!AppendVerificationRecord(path, record).written) {
     // Unrecorded, a pass proves nothing to the station's policy.
     context.err << "verify: cannot record the verification in " << path << "\n";
