@@ -12,6 +12,8 @@ const Command kCommands[] = {
     {"xcfg", RunXcfgCommand},
     {"burn", RunBurnCommand},
     {"report", RunReportCommand},
+    {"repeat", RunRepeatCommand},
+    {"verify", RunVerifyCommand},
 };
 
 }  // namespace

@@ -31,5 +31,7 @@ int RunXcfgCommand(CommandContext& context);
 int RunBurnCommand(CommandContext& context);
 int RunSampleCommand(CommandContext& context);
 int RunReportCommand(CommandContext& context);
+int RunRepeatCommand(CommandContext& context);
+int RunVerifyCommand(CommandContext& context);
 
 }  // namespace vn::cli

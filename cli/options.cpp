@@ -91,8 +91,8 @@ std::string UsageText() {
          "commands:\n"
          "  info                       find the board, connect, print the controller\n"
          "  test [--config FILE] [--criterion range|sample] [--sample FILE --deviation abs:NEG:POS|pct:NEG:POS]\n"
-         "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json]\n"
-         "                             test films; exit 0 all PASS, 1 an NG, 3 board error\n"
+         "       [--diff VALO:VAHI:KEYLO:KEYHI] [--sheet 0|1] [--count N] [--json] [--margin pct:N|abs:N|off]\n"
+         "                             test films; exit 0 all PASS, 1 an NG, 3 board error, 4 verification due\n"
          "  config default FILE        write the default configuration text file\n"
          "  config check FILE          check a configuration text file\n"
          "  sample capture [test options] | sample average FILE FILE FILE... |\n"
@@ -100,8 +100,14 @@ std::string UsageText() {
          "                             golden samples and their limit files\n"
          "  xcfg FILE [--json]         check a controller configuration file and list its blocks\n"
          "  burn FILE                  burn a controller configuration file into the board\n"
-         "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
-         "                             summarise the records in DIR and write DIR/report.html\n";
+         "  report DIR [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--config FILE [--golden SAMPLE]]\n"
+         "                             summarise the records in DIR and write DIR/report.html\n"
+         "  repeat --count N [--config FILE] [--sheet 0|1] [--html FILE]\n"
+         "                             test the film on the fixture N (10 or more) times, not as production, and\n"
+         "                             report each node's spread; writes repeat.html in the working directory\n"
+         "  verify [--reference FILE] [--tolerance abs:N|pct:N] [--config FILE] [--sheet 0|1]\n"
+         "                             test the station's reference film against its golden sample; exit 0 PASS,\n"
+         "                             1 drifted; recorded in Config/verifications.jsonl\n";
 }
 
 }  // namespace vn::cli

@@ -11,6 +11,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // a film NG, a file refused
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitBoard = 3;   // no board, or the board does not answer
+inline constexpr int kExitVerificationDue = 4;  // test: the station's reference verification is due
 
 struct GlobalOptions {
   bool simulate = false;

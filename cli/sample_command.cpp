@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/config_option.h"
 #include "cli/sample_option.h"
 #include "cli/session.h"
 #include "config/config_file.h"
@@ -71,22 +72,6 @@ std::string ParseSampleOptions(const std::vector<std::string>& args, SampleOptio
   for (std::size_t i = 1; i < args.size(); ++i)
     if (std::string error = ParseOption(args, i, options); !error.empty()) return error;
   return CheckCombination(options);
-}
-
-// Applies the configuration file; prints the operator's message when it is refused.
-bool LoadConfiguration(Session& session, const std::string& path) {
-  MainWindowState& state = session.tester().state();
-  const ConfigParseResult result = ParseConfigFile(path, state.testParameters);
-  if (result.ok()) {
-    state.configFilePath = path;
-    return true;
-  }
-  if (result.status == ConfigParseStatus::LineFailed) {
-    state.configErrorLine = result.errorLine;
-    session.err() << result.logLine << "\n";
-  }
-  session.err() << result.message.text << "\n";
-  return false;
 }
 
 int Capture(Session& session) {

@@ -3,10 +3,14 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/config_option.h"
 #include "cli/sample_option.h"
 #include "cli/session.h"
 #include "config/config_file.h"
 #include "results/results_recorder.h"
+#include "results/station_settings.h"
+#include "results/verification_policy.h"
+#include "results/verification_record.h"
 
 namespace vn::cli {
 
@@ -22,6 +26,7 @@ struct TestOptions {
   int sheetType = 0;
   int count = 1;
   bool json = false;
+  std::optional<MarginSetting> margin;  // --margin; otherwise the station file's
 };
 
 bool ToInt(const std::string& text, long long& value) {
@@ -70,6 +75,9 @@ std::string ParseTestOptions(const std::vector<std::string>& args, TestOptions& 
     } else if (TakeOptionValue(args, i, "--count", value)) {
       if (!ToInt(value, number) || number < 1 || number > 1000000) return "--count needs a positive number";
       options.count = static_cast<int>(number);
+    } else if (TakeOptionValue(args, i, "--margin", value)) {
+      options.margin = ParseMarginSetting(value);
+      if (!options.margin) return std::string("--margin needs ") + kMarginUsage;
     } else if (arg == "--json") {
       options.json = true;
     } else {
@@ -81,23 +89,6 @@ std::string ParseTestOptions(const std::vector<std::string>& args, TestOptions& 
     if (!ParseDeviationOption(options.deviation)) return kDeviationUsage;
   }
   return {};
-}
-
-// Applies the configuration file; prints the operator's message when it fails.
-bool LoadConfiguration(Session& session, const std::string& path) {
-  Tester& tester = session.tester();
-  const ConfigParseResult result = ParseConfigFile(path, tester.state().testParameters);
-  if (result.ok()) {
-    tester.state().configFilePath = path;
-    return true;
-  }
-  tester.state().criterionReady = 0;
-  if (result.status == ConfigParseStatus::LineFailed) {
-    tester.state().configErrorLine = result.errorLine;
-    session.err() << result.logLine << "\n";
-  }
-  session.err() << result.message.text << "\n";
-  return false;
 }
 
 nlohmann::json FilmRecord(const Tester& tester, const RunOutcome& outcome) {
@@ -129,6 +120,13 @@ nlohmann::json FilmRecord(const Tester& tester, const RunOutcome& outcome) {
     for (const NodePosition& node : FailingDifferences(s.testParameters, s.differenceLimits, run.differenceValues))
       failingDifferences.push_back({node.x, node.y});
     record["failingDifferences"] = failingDifferences;
+  }
+  if (s.margin.enabled()) {
+    nlohmann::json marginal = nlohmann::json::array();
+    if (outcome.judged)
+      for (const NodePosition& node : MarginalValues(basis, s.margin, run.measuredValues))
+        marginal.push_back({node.x, node.y});
+    record["marginalNodes"] = marginal;
   }
   return record;
 }
@@ -202,6 +200,19 @@ int RunTestCommand(CommandContext& context) {
   tester.state().sheetType = options.sheetType;
   tester.state().diffCriterionEnabled = options.diff ? 1 : 0;
   tester.state().differenceLimits = options.diffLimits;
+  const StationSettingsLoad station = LoadStationSettings(context.global.workdir);
+  if (!station.ok) {
+    context.err << "test: " << station.error << "\n";
+    return kExitUsage;
+  }
+  tester.state().margin = options.margin.value_or(station.settings.margin);
+  const VerificationDue due =
+      CheckVerificationDue(station.settings.verificationIntervalHours,
+                           LastPassedVerification(VerificationsPath(context.global.workdir)), CurrentLocalDateTime());
+  if (due.due) {
+    context.err << "test: reference verification is due: " << due.reason << "; run vn4820-cli verify first\n";
+    return kExitVerificationDue;
+  }
 
   if (const int connected = session.Connect(); connected != kExitOk) return connected;
   tester.ConfirmCriterion(options.criterion);

@@ -7,6 +7,7 @@
 
 #include "burn/burn_image.h"
 #include "config/test_parameters.h"
+#include "engine/margin.h"
 #include "engine/node_judgement.h"
 #include "engine/run_state.h"
 #include "engine/verdict.h"
@@ -34,6 +35,7 @@ struct MainWindowState {
   int autoRefreshEnabled = 0;
   int refreshIntervalMs = 0;
   int refreshIntervalIndex = 1;
+  MarginSetting margin;  // marginal nodes are looked for only when the station sets a margin
 
   Counters counters;
   std::string verdictText = "WAIT";

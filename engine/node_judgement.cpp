@@ -70,17 +70,28 @@ NodeArea ClassifyNode(const TestParameters& p, std::uint8_t x, std::uint8_t y) {
   return MultiRowKeyIsKey(p, x, y) ? NodeArea::Key : NodeArea::Untested;
 }
 
+JudgedLimits NodeValueLimits(const ValueBasis& basis, NodeArea area, std::uint8_t x, std::uint8_t y) {
+  if (basis.criterion != 0) {
+    if (x >= kXChannelCount || y >= kYChannelCount) return {};
+    const std::size_t index = NodeIndex(x, y);
+    return {basis.limits.lower[index], basis.limits.upper[index]};
+  }
+  const TestParameters& p = basis.parameters;
+  if (area == NodeArea::Key) return {p.rawdata_key_min, p.rawdata_key_max};
+  return {p.rawdata_va_min, p.rawdata_va_max};
+}
+
 bool NodeValueFails(const ValueBasis& basis, NodeArea area, std::uint8_t x, std::uint8_t y,
                     std::int64_t value) {
   if (area != NodeArea::Visible && area != NodeArea::Key) return false;
-  if (basis.criterion != 0) {
-    if (x >= kXChannelCount || y >= kYChannelCount) return false;  // no such node
-    const std::size_t index = NodeIndex(x, y);
-    return OutsideRange(value, basis.limits.lower[index], basis.limits.upper[index]);
-  }
-  const TestParameters& p = basis.parameters;
-  if (area == NodeArea::Visible) return OutsideRange(value, p.rawdata_va_min, p.rawdata_va_max);
-  return OutsideRange(value, p.rawdata_key_min, p.rawdata_key_max);
+  if (basis.criterion != 0 && (x >= kXChannelCount || y >= kYChannelCount)) return false;  // no such node
+  const JudgedLimits limits = NodeValueLimits(basis, area, x, y);
+  return OutsideRange(value, limits.lower, limits.upper);
+}
+
+std::vector<NodePosition> NodesWhere(const TestParameters& parameters,
+                                     const std::function<bool(NodePosition)>& pick) {
+  return CollectFailing(parameters, pick, false);
 }
 
 bool JudgeValues(const ValueBasis& basis, const NodeMatrix& measured) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,15 @@ struct ValueBasis {
   const SampleLimits& limits;
 };
 
+// The inclusive limits a VA or KEY node's value is judged against: the
+// area's range, or the node's sample limits (0 and 0 for a node beyond the
+// matrix).
+struct JudgedLimits {
+  std::int64_t lower = 0;
+  std::int64_t upper = 0;
+};
+JudgedLimits NodeValueLimits(const ValueBasis& basis, NodeArea area, std::uint8_t x, std::uint8_t y);
+
 // The one rule for a node value, both ends of every range passing. Outside
 // and Untested nodes never fail.
 bool NodeValueFails(const ValueBasis& basis, NodeArea area, std::uint8_t x, std::uint8_t y,
@@ -44,6 +54,10 @@ bool JudgeValues(const ValueBasis& basis, const NodeMatrix& measured);
 std::optional<NodePosition> FirstFailingValue(const ValueBasis& basis, const NodeMatrix& measured);
 // Every failing node in the same order, for reports.
 std::vector<NodePosition> FailingValues(const ValueBasis& basis, const NodeMatrix& measured);
+
+// Every node of the channels in use for which pick holds, in X-major order.
+std::vector<NodePosition> NodesWhere(const TestParameters& parameters,
+                                     const std::function<bool(NodePosition)>& pick);
 
 // The difference limits of the visible area and of the key area, inclusive.
 struct DifferenceLimits {

@@ -4,41 +4,34 @@ namespace vn {
 
 namespace {
 
-struct Limits {
-  std::int64_t lower;
-  std::int64_t upper;
-};
-
-// The same limits the node judgement applies to a node value.
-Limits ValueLimits(const MainWindowState& s, NodeArea area, NodePosition node) {
-  if (s.criterion != 0) {
-    const std::size_t index = NodeIndex(node.x, node.y);
-    return {s.sampleLimits.lower[index], s.sampleLimits.upper[index]};
-  }
-  const TestParameters& p = s.testParameters;
-  if (area == NodeArea::Key) return {p.rawdata_key_min, p.rawdata_key_max};
-  return {p.rawdata_va_min, p.rawdata_va_max};
-}
-
-Limits DifferenceLimitsFor(const DifferenceLimits& limits, NodeArea area) {
+JudgedLimits DifferenceLimitsFor(const DifferenceLimits& limits, NodeArea area) {
   if (area == NodeArea::Key) return {limits.keyDiffLower, limits.keyDiffUpper};
   return {limits.vaDiffLower, limits.vaDiffUpper};
 }
 
-void AddValueFailures(const MainWindowState& s, std::vector<FailingNode>& out) {
-  const ValueBasis basis{s.testParameters, s.criterion, s.sampleLimits};
-  for (const NodePosition& node : FailingValues(basis, s.run.measuredValues)) {
+// Each node with its value and the limits the judgement applied to it.
+std::vector<FailingNode> WithValueLimits(const MainWindowState& s, const ValueBasis& basis,
+                                         const std::vector<NodePosition>& nodes) {
+  std::vector<FailingNode> out;
+  for (const NodePosition& node : nodes) {
     const NodeArea area = ClassifyNode(s.testParameters, node.x, node.y);
-    const Limits limits = ValueLimits(s, area, node);
+    const JudgedLimits limits = NodeValueLimits(basis, area, node.x, node.y);
     out.push_back({node, FailureKind::Value, area, s.run.measuredValues.At(node.x, node.y), limits.lower,
                    limits.upper});
   }
+  return out;
+}
+
+void AddValueFailures(const MainWindowState& s, std::vector<FailingNode>& out) {
+  const ValueBasis basis{s.testParameters, s.criterion, s.sampleLimits};
+  const std::vector<FailingNode> failing = WithValueLimits(s, basis, FailingValues(basis, s.run.measuredValues));
+  out.insert(out.end(), failing.begin(), failing.end());
 }
 
 void AddDifferenceFailures(const MainWindowState& s, std::vector<FailingNode>& out) {
   for (const NodePosition& node : FailingDifferences(s.testParameters, s.differenceLimits, s.run.differenceValues)) {
     const NodeArea area = ClassifyNode(s.testParameters, node.x, node.y);
-    const Limits limits = DifferenceLimitsFor(s.differenceLimits, area);
+    const JudgedLimits limits = DifferenceLimitsFor(s.differenceLimits, area);
     out.push_back({node, FailureKind::Difference, area, s.run.differenceValues.At(node.x, node.y), limits.lower,
                    limits.upper});
   }
@@ -51,6 +44,11 @@ std::vector<FailingNode> CollectFailingNodes(const MainWindowState& state) {
   AddValueFailures(state, failing);
   if (state.diffCriterionEnabled != 0) AddDifferenceFailures(state, failing);
   return failing;
+}
+
+std::vector<FailingNode> CollectMarginalNodes(const MainWindowState& state) {
+  const ValueBasis basis{state.testParameters, state.criterion, state.sampleLimits};
+  return WithValueLimits(state, basis, MarginalValues(basis, state.margin, state.run.measuredValues));
 }
 
 const char* AreaName(NodeArea area) { return area == NodeArea::Key ? "KEY" : "VA"; }

@@ -24,6 +24,10 @@ struct FailingNode {
 
 std::vector<FailingNode> CollectFailingNodes(const MainWindowState& state);
 
+// The nodes whose values passed within the station's margin of their limits
+// (kind Value), in X-major order; none with the margin off.
+std::vector<FailingNode> CollectMarginalNodes(const MainWindowState& state);
+
 // "VA" or "KEY" (the only areas that are judged), "value" or "difference".
 const char* AreaName(NodeArea area);
 const char* FailureKindName(FailureKind kind);

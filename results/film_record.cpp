@@ -25,6 +25,10 @@ void FillJudgement(const MainWindowState& s, FilmRecord& r) {
   r.failingNodes = CollectFailingNodes(s);
   r.measured = s.run.measuredValues;
   if (s.diffCriterionEnabled != 0) r.differences = s.run.differenceValues;
+  if (s.margin.enabled()) {
+    r.margin = MarginSettingText(s.margin);
+    r.marginalNodes = CollectMarginalNodes(s);
+  }
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ struct FilmRecord {
   std::string abortReason;
   std::optional<NodeMatrix> measured;           // absent for an aborted run
   std::optional<DifferenceMatrix> differences;  // with the difference criterion on
+  // With a margin set: the margin ("pct:10") and the nodes that passed within it.
+  std::optional<std::string> margin;
+  std::vector<FailingNode> marginalNodes;
 };
 
 FilmRecord BuildFilmRecord(const Tester& tester, const RunOutcome& outcome, const FilmDetails& details,

@@ -39,6 +39,11 @@ json RecordJson(const FilmRecord& r) {
   j["measured"] = r.measured ? json(r.measured->values) : json(nullptr);
   if (r.differences) j["differences"] = r.differences->values;
   j["failingNodes"] = FailingNodesJson(r.failingNodes);
+  if (r.margin) {
+    j["margin"] = *r.margin;
+    j["marginalNodeCount"] = r.marginalNodes.size();
+    j["marginalNodes"] = FailingNodesJson(r.marginalNodes);
+  }
   return j;
 }
 

@@ -19,6 +19,32 @@ std::optional<RecordedFailure> ParseFailure(const json& j) {
   return failure;
 }
 
+// "marginalNodes", when the record has it: the nodes as positions.
+bool ParseMarginalNodes(const json& j, RecordSummary& r) {
+  if (!j.contains("marginalNodes")) return true;
+  if (!j.at("marginalNodes").is_array()) return false;
+  r.marginalNodes.emplace();
+  for (const json& node : j.at("marginalNodes")) {
+    const std::optional<RecordedFailure> parsed = ParseFailure(node);
+    if (!parsed) return false;
+    r.marginalNodes->push_back(parsed->node);
+  }
+  return true;
+}
+
+// "measured" as the film's values; anything else is left out, never a reason to skip the record.
+std::optional<NodeMatrix> Measured(const json& j) {
+  if (!j.contains("measured") || !j.at("measured").is_array() || j.at("measured").size() != kNodeCount)
+    return std::nullopt;
+  NodeMatrix values;
+  for (std::size_t i = 0; i < kNodeCount; ++i) {
+    const json& v = j.at("measured")[i];
+    if (!v.is_number_unsigned() || v.get<std::uint64_t>() > 65535) return std::nullopt;
+    values.values[i] = static_cast<std::uint16_t>(v.get<std::uint64_t>());
+  }
+  return values;
+}
+
 std::optional<RecordSummary> Summarise(const json& j) {
   RecordSummary r;
   r.time = j.at("time").get<std::string>();
@@ -30,6 +56,8 @@ std::optional<RecordSummary> Summarise(const json& j) {
   r.selfTestText = j.value("selfTestText", std::string());
   r.differenceNg = j.value("differenceNg", 0);
   r.abortReason = j.value("abortReason", std::string());
+  if (!ParseMarginalNodes(j, r)) return std::nullopt;
+  r.measured = Measured(j);
   if (!j.contains("failingNodes")) return r;
   if (!j.at("failingNodes").is_array()) return std::nullopt;
   for (const json& node : j.at("failingNodes")) {

@@ -25,6 +25,10 @@ struct RecordSummary {
   int differenceNg = 0;
   std::string abortReason;
   std::vector<RecordedFailure> failures;
+  // Present when the station looked for marginal nodes: those it found.
+  std::optional<std::vector<NodePosition>> marginalNodes;
+  // The node values, when the record holds all 1664 of them.
+  std::optional<NodeMatrix> measured;
 };
 
 // nullopt for a line that is not a film record (not JSON, a field of the

@@ -20,6 +20,16 @@ void AddNodeFailures(ReportData& data, const RecordSummary& record) {
   for (std::size_t index : nodes) ++data.nodeFailures[index];
 }
 
+void AddMarginalNodes(ReportData& data, FilmTally& hour, const RecordSummary& record) {
+  if (!record.marginalNodes) return;
+  const bool marginal = record.passed && !record.marginalNodes->empty();
+  for (FilmTally* tally : {&data.total, &hour}) {
+    ++tally->marginChecked;
+    if (marginal) ++tally->marginal;
+  }
+  for (const NodePosition& node : *record.marginalNodes) ++data.nodeMarginals[NodeIndex(node.x, node.y)];
+}
+
 }  // namespace
 
 std::vector<std::string> NgReasons(const RecordSummary& r) {
@@ -47,11 +57,19 @@ void AddRecord(ReportData& data, const RecordSummary& record) {
   if (!record.judged) ++data.aborted;
   for (const std::string& reason : NgReasons(record)) ++data.reasons[reason];
   AddNodeFailures(data, record);
+  AddMarginalNodes(data, hour, record);
+  if (data.trends && record.judged && record.measured) AddFilmTrend(*data.trends, record.time, *record.measured);
 }
 
 double YieldPercent(const FilmTally& tally) {
   return tally.films == 0 ? 0.0 : 100.0 * tally.passed / tally.films;
 }
+
+double MarginalPercent(const FilmTally& tally) {
+  return tally.marginChecked == 0 ? 0.0 : 100.0 * tally.marginal / tally.marginChecked;
+}
+
+bool HasMarginData(const ReportData& data) { return data.total.marginChecked > 0; }
 
 std::vector<Ranked> RankedReasons(const ReportData& data) {
   std::vector<Ranked> ranked;
@@ -61,10 +79,18 @@ std::vector<Ranked> RankedReasons(const ReportData& data) {
 }
 
 std::vector<NodeCount> MostFailedNodes(const ReportData& data, std::size_t limit) {
+  return RankedNodes(data.nodeFailures, limit);
+}
+
+std::vector<NodeCount> MostMarginalNodes(const ReportData& data, std::size_t limit) {
+  return RankedNodes(data.nodeMarginals, limit);
+}
+
+std::vector<NodeCount> RankedNodes(const std::array<int, kNodeCount>& counts, std::size_t limit) {
   std::vector<NodeCount> nodes;
   for (std::size_t x = 0; x < kXChannelCount; ++x)
     for (std::size_t y = 0; y < kYChannelCount; ++y)
-      if (const int count = data.nodeFailures[NodeIndex(x, y)]; count > 0)
+      if (const int count = counts[NodeIndex(x, y)]; count > 0)
         nodes.push_back({{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)}, count});
   std::stable_sort(nodes.begin(), nodes.end(), [](const NodeCount& a, const NodeCount& b) { return a.count > b.count; });
   if (nodes.size() > limit) nodes.resize(limit);

@@ -18,8 +18,9 @@ bool AddRecordFile(ReportData& data, const std::string& path) {
   return true;
 }
 
-ReportLoad LoadReport(const std::string& folder, const DayRange& range) {
+ReportLoad LoadReport(const std::string& folder, const DayRange& range, std::optional<ProcessTrends> trends) {
   ReportLoad load;
+  load.data.trends = std::move(trends);
   const RecordFileList files = RecordFilesInRange(folder, range);
   if (!files.ok) return load;
   for (const std::string& path : files.paths)

@@ -14,7 +14,9 @@ struct ReportLoad {
   ReportData data;
 };
 
-ReportLoad LoadReport(const std::string& folder, const DayRange& range);
+// With trends, the judged films' process trends are gathered into it as well.
+ReportLoad LoadReport(const std::string& folder, const DayRange& range,
+                      std::optional<ProcessTrends> trends = std::nullopt);
 
 // Adds every line of one file; false when the file cannot be opened.
 bool AddRecordFile(ReportData& data, const std::string& path);

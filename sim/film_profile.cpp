@@ -89,6 +89,9 @@ const std::map<std::string, FieldSetter>& Fields() {
       {"high_value", IntegerField(&FilmProfile::highValue, 0, 65535)},
       {"noise", IntegerField(&FilmProfile::noise, 0, 10000)},
       {"node", ParseOverride},
+      {"creep_per_film", IntegerField(&FilmProfile::creepPerFilm, -65535, 65535)},
+      {"noisy_column", IntegerField(&FilmProfile::noisyColumn, -1, 31)},
+      {"noisy_column_noise", IntegerField(&FilmProfile::noisyColumnNoise, 0, 10000)},
       {"baseline_drop", IntegerField(&FilmProfile::baselineDrop, -65535, 65535)},
       {"self_test_code", IntegerField(&FilmProfile::selfTestCode, 0, 255)},
       {"self_test_kind", IntegerField(&FilmProfile::selfTestKind, 0, 255)},
@@ -121,7 +124,8 @@ FaultPlan ProfileFaultPlan(const FilmProfile& profile) {
 }
 
 std::vector<std::string> BuiltInProfileNames() {
-  return {"good", "open-node", "short-gnd-x3", "short-between-y10", "page-skew", "diff-fail", "matrix-32x51"};
+  return {"good", "open-node", "short-gnd-x3", "short-between-y10", "page-skew", "diff-fail", "matrix-32x51",
+          "creep-high", "noisy-x7", "drifted"};
 }
 
 std::optional<FilmProfile> BuiltInProfile(const std::string& name) {
@@ -153,6 +157,20 @@ std::optional<FilmProfile> BuiltInProfile(const std::string& name) {
   }
   if (name == "matrix-32x51") {
     p.matrixY = 51;
+    return p;
+  }
+  if (name == "creep-high") {
+    p.creepPerFilm = 100;  // the highest nodes reach the VA maximum 28000 after about 20 films
+    return p;
+  }
+  if (name == "noisy-x7") {
+    p.noisyColumn = 7;
+    p.noisyColumnNoise = 800;  // still inside the default ranges: every film passes
+    return p;
+  }
+  if (name == "drifted") {
+    p.lowValue = 22200;  // the good film's values, all 1200 higher: still PASS in production
+    p.highValue = 27200;
     return p;
   }
   return std::nullopt;

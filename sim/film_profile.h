@@ -30,6 +30,12 @@ struct FilmProfile {
   std::uint16_t highValue = 26000;
   std::uint16_t noise = 40;
   std::vector<NodeOverride> overrides;  // nodes with their own value (open nodes)
+  // Each film (normal acquisition) reads this much higher than the one before,
+  // as a process drifting towards a limit; negative values drift down.
+  int creepPerFilm = 0;
+  // One X column with a noise of its own, as a pogo pin with bad contact; -1 for none.
+  int noisyColumn = -1;
+  std::uint16_t noisyColumnNoise = 0;
   // The baseline acquisition (acquisition setting 128) reads this much lower.
   int baselineDrop = 5000;
   // Self-test result message: code, fault kind, X + 1, Y + 1.
@@ -51,7 +57,7 @@ struct FilmProfile {
 FaultPlan ProfileFaultPlan(const FilmProfile& profile);
 
 // The built-in profiles: good, open-node, short-gnd-x3, short-between-y10,
-// page-skew, diff-fail, matrix-32x51.
+// page-skew, diff-fail, matrix-32x51, creep-high, noisy-x7, drifted.
 std::optional<FilmProfile> BuiltInProfile(const std::string& name);
 std::vector<std::string> BuiltInProfileNames();
 

@@ -181,6 +181,11 @@ std::uint16_t SimTouchController::NodeValue(std::size_t node, bool baseline) {
     std::uniform_int_distribution<int> noise(-profile_.noise, profile_.noise);
     value += noise(random_);
   }
+  if (profile_.noisyColumn == x && profile_.noisyColumnNoise > 0) {
+    std::uniform_int_distribution<int> noise(-profile_.noisyColumnNoise, profile_.noisyColumnNoise);
+    value += noise(random_);
+  }
+  value += profile_.creepPerFilm * normalAcquisitions_;
   if (baseline) value -= profile_.baselineDrop;
   return static_cast<std::uint16_t>(std::clamp(value, 0, 65535));
 }
@@ -189,6 +194,7 @@ void SimTouchController::StartAcquisition() {
   const SimObject* acquisition = Find(46);
   const bool baseline = acquisition != nullptr && memory()[acquisition->address + 9] == kBaselineSetting;
   for (std::size_t node = 0; node < kNodes; ++node) acquired_[node] = NodeValue(node, baseline);
+  if (!baseline) ++normalAcquisitions_;
   page_ = 0;
   RefreshDiagnosticObject();
 }

@@ -81,6 +81,7 @@ class SimTouchController : public SimController {
   int backups_ = 0;
   int calibrations_ = 0;
   int pageCommands_ = 0;
+  int normalAcquisitions_ = 0;  // films read so far, for the profile's creep
   std::pair<int, int> pageLanding_{0, 0};
 };
 
