@@ -59,6 +59,7 @@ void CMyUsbHidTestAppDlg::ShowVerdictBox() {
   const std::string& verdict = tester_->state().verdictText;
   verdictBox_->SetBackgroundColour(VerdictBackground(verdict));
   verdictBox_->setText(QString::fromStdString(verdict));
+  ShowVerdictReason();
   valueModel_->NotifyColoursChanged();
 }
 

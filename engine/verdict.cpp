@@ -23,6 +23,11 @@ bool FilmPasses(bool selfTestPassed, bool filmNg, bool differenceNg) {
 
 std::string VerdictText(bool passed) { return passed ? "PASS" : "NG"; }
 
+std::string SampleCaptureReason(bool selfTestPassed, const std::string& selfTestText) {
+  if (selfTestPassed) return "已获取样本（不计入统计）";
+  return "已获取样本（不计入统计），但自检未通过：" + (selfTestText.empty() ? std::string("通道异常") : selfTestText);
+}
+
 void CountFilm(Counters& counters, bool passed) {
   if (counters.okCount > kCounterLimit || counters.ngCount > kCounterLimit) {
     ClearStatistics(counters);

@@ -14,6 +14,13 @@ bool FilmPasses(bool selfTestPassed, bool filmNg, bool differenceNg);
 // "PASS" or "NG".
 std::string VerdictText(bool passed);
 
+// The verdict box after a golden-sample capture, which is no production film.
+inline constexpr char kSampleCapturedVerdict[] = "样本";
+
+// The line under it: "已获取样本（不计入统计）", or with the self test's
+// finding when the captured film failed it.
+std::string SampleCaptureReason(bool selfTestPassed, const std::string& selfTestText);
+
 struct Counters {
   std::int32_t okCount = 0;
   std::int32_t ngCount = 0;
