@@ -68,9 +68,9 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   // Start, Space, timer 5: one film, then the verdict timer; timer 4 runs
   // a sample capture (no serial is asked, nothing is counted).
   RunOutcome RunTest(RunPurpose purpose = RunPurpose::Film);
-  // Imports a configuration text file and confirms it with the value-range
-  // criterion; on failure shows the import's message and keeps the
-  // configuration in force.
+  // Imports a configuration text file and confirms it under the judgement
+  // basis "测试配置" keeps (`Criterion`); on failure shows the import's
+  // message and keeps the configuration in force.
   bool ImportConfigurationFile(const std::string& path);
   // Confirms the configuration in force with the value-range criterion.
   void ConfirmConfigurationInForce();
