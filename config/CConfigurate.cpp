@@ -192,9 +192,15 @@ void CConfigurate::closeEvent(QCloseEvent* event) {
 
 void CConfigurate::keyPressEvent(QKeyEvent* event) {
   // Enter would end the dialog without its close procedure and lose the
-  // edits; it does nothing here. Escape ends it (nothing applied).
+  // edits; it does nothing here. Escape takes the close box's way: an
+  // imported file is already in force, so it must be checked and confirmed.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    close();
     return;
   }
   QDialog::keyPressEvent(event);

@@ -176,7 +176,8 @@ class ConfigurateDialogTest : public QObject {
     QVERIFY(rig.files.requests[0].save);
   }
 
-  void escapeEndsWithoutTheCloseProcedure() {
+  // Escape is the close box: checked, asked, confirmed.
+  void escapeTakesTheCloseProcedure() {
     DialogRig rig;
     CConfigurate dialog(rig.tester(), rig.files);
     dialog.show();
@@ -185,8 +186,26 @@ class ConfigurateDialogTest : public QObject {
     QVERIFY2(dialog.isVisible(), "Enter ends nothing");
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
+    QVERIFY(rig.Logged("配置文件正确"));
+    QVERIFY(rig.Logged("判定依据：测试值上下限范围"));
+    QCOMPARE(StoredCriterion(rig), 0);
+  }
+
+  void escapeWithAnInvalidValueAsksLikeTheCloseBox() {
+    DialogRig rig;
+    CConfigurate dialog(rig.tester(), rig.files);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* lower = qobject_cast<QLineEdit*>(dialog.control(1028));
+    auto* upper = qobject_cast<QLineEdit*>(dialog.control(1029));
+    lower->setText(QStringLiteral("30000"));
+    upper->setText(QStringLiteral("20000"));
+    rig.presenter().answers = {MessageResult::Ok};  // keep editing
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY2(dialog.isVisible(), "the operator chose to go on editing");
+    QVERIFY(!rig.presenter().messages.empty());
+    QCOMPARE(rig.presenter().messages.back().text, std::string("当前配置错误，继续更改(确定)，还是放弃(取消)？"));
     QVERIFY(!rig.Logged("配置文件正确"));
-    QCOMPARE(StoredCriterion(rig), -1);  // no INI value written
   }
 
   void keyListsDecideTheMultiKeyButton() {
