@@ -27,6 +27,8 @@
 #include "app/node_list_view.h"
 #include "app/verdict_reason_line.h"
 #include "config/config_file.h"
+#include "config/configuration_confirmation.h"
+#include "config/criterion_setting.h"
 #include "gui_test_support.h"
 
 using namespace vn;
@@ -190,6 +192,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(ForegroundOf(model, 4, 7), kBlackText);
     QCOMPARE(ForegroundOf(model, 5, 8), kBlackText);
     QCOMPARE(model.ColourAt(5, 7), CellColour::Red);
+  }
+
+  // A picked row is no fault mark: pale grey, its red cell stays red, and the
+  // next film starts without it.
+  void pickedRowIsNoFaultColour() {
+    WindowRig rig("open-node");
+    QVERIFY(rig.ShowConnectAndConfirm());
+    rig.window().RunTest();
+    NodeListView& list = *rig.window().valueList();
+    list.selectRow(7);
+    QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
+    const QColor highlight = list.palette().color(QPalette::Highlight);
+    QVERIFY(highlight != kRedText && highlight != kBlueText && highlight.saturation() < 30);
+    list.scrollTo(list.model()->index(7, 6));
+    QCoreApplication::processEvents();
+    const QImage shot = list.viewport()->grab().toImage();
+    const QRect cell = list.visualRect(list.model()->index(7, 6)) & shot.rect();
+    bool redText = false;
+    for (int y = cell.top(); y <= cell.bottom() && !redText; ++y)
+      for (int x = cell.left(); x <= cell.right() && !redText; ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        redText = c.red() > 180 && c.green() < 90 && c.blue() < 90;
+      }
+    QVERIFY2(redText, "the failing value stays red in the picked row");
+    rig.window().RunTest();
+    QVERIFY(list.selectionModel()->selectedRows().isEmpty());
   }
 
   void selfTestFaultTurnsItsChannelBlue_data() {
@@ -518,6 +546,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(rig.window().valueModel()->columnCount(), 11);
     QCOMPARE(rig.window().differenceModel()->columnCount(), 11);
     QVERIFY(rig.messages.empty());
+  }
+
+  // --config under the basis "测试配置" keeps: the value range is confirmed
+  // with "配置文件正确"; sample deviation offers "整理样本" and says why
+  // "开始" waits.
+  void importConfirmsUnderTheStoredCriterion_data() {
+    QTest::addColumn<int>("criterion");
+    QTest::newRow("value range") << 0;
+    QTest::newRow("sample deviation") << 1;
+  }
+  void importConfirmsUnderTheStoredCriterion() {
+    QFETCH(int, criterion);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    QVERIFY(rig.WaitConnected());
+    QVERIFY(WriteCriterionSetting(rig.workdir.path().toStdString(), criterion));
+    const std::string path = rig.workdir.filePath("film.txt").toStdString();
+    QVERIFY(WriteConfigFile(path, TestParameters{}).ok());
+    QVERIFY(rig.window().ImportConfigurationFile(path));
+    QCOMPARE(rig.window().arrangeSampleAction()->isEnabled(), criterion == 1);
+    QCOMPARE(rig.window().startButton()->isEnabled(), criterion == 0);
+    QCOMPARE(rig.LogHasLine(QStringLiteral("配置文件正确")), criterion == 0);
+    QVERIFY(rig.LogHasLine(criterion == 0 ? QStringLiteral("判定依据：测试值上下限范围")
+                                          : QStringLiteral("判定依据：样本偏差")));
+    QCOMPARE(rig.LogHasLine(QString::fromUtf8(kNoSampleInUseLine)), criterion == 1);
   }
 
   void failedImportShowsItsMessageAndConfirmsNothing() {
