@@ -48,6 +48,7 @@ void CMyUsbHidTestAppDlg::CreateControls() {
   differenceModel_ = new NodeGridModel(this);
   valueList_ = new NodeListView(valueModel_, client_);
   differenceList_ = new NodeListView(differenceModel_, client_);
+  differenceModel_->SetTitle(QStringLiteral("差值"));  // tells the second list from the first
   differenceList_->hide();
 
   logBox_ = new QPlainTextEdit(client_);

@@ -84,14 +84,21 @@ bool Tester::AcquireAndJudge() {
 }
 
 void Tester::LogRangeLines() {
-  if (state_.criterion != 0 || state_.run.purpose != RunPurpose::Film) return;
+  if (state_.run.purpose != RunPurpose::Film) return;
+  const auto logRange = [this](const char* caption, std::int32_t lower, std::int32_t upper) {
+    state_.runMessage = caption + FormatPadded(lower, 10) + "~" + FormatPadded(upper, 10) + "  ";
+    log_.Append(state_.runMessage);
+  };
   const TestParameters& p = state_.testParameters;
-  state_.runMessage = "非按键区合格范围：" + FormatPadded(p.rawdata_va_min, 10) + "~" +
-                      FormatPadded(p.rawdata_va_max, 10) + "  ";
-  log_.Append(state_.runMessage);
-  state_.runMessage = "按键区合格范围  ：" + FormatPadded(p.rawdata_key_min, 10) + "~" +
-                      FormatPadded(p.rawdata_key_max, 10) + "  ";
-  log_.Append(state_.runMessage);
+  if (state_.criterion == 0) {
+    logRange("非按键区合格范围：", p.rawdata_va_min, p.rawdata_va_max);
+    logRange("按键区合格范围  ：", p.rawdata_key_min, p.rawdata_key_max);
+  }
+  if (state_.diffCriterionEnabled != 0) {  // the difference criterion applies under either basis
+    const DifferenceLimits& d = state_.differenceLimits;
+    logRange("非按键区差值范围：", d.vaDiffLower, d.vaDiffUpper);
+    logRange("按键区差值范围  ：", d.keyDiffLower, d.keyDiffUpper);
+  }
 }
 
 // The reason under the verdict; the failing nodes are named in the log too.
@@ -143,6 +150,7 @@ void Tester::ResetVerdictAfterRun() {
 }
 
 void Tester::ClearStatistics() {
+  log_.Append(ClearedStatisticsLine(state_.counters));  // the counts are kept nowhere else
   vn::ClearStatistics(state_.counters);
   presenter_.DisplayChanged(DisplayChange::Counters);
 }

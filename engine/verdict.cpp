@@ -40,6 +40,11 @@ void CountFilm(Counters& counters, bool passed) {
 
 void ClearStatistics(Counters& counters) { counters = Counters{}; }
 
+std::string ClearedStatisticsLine(const Counters& counters) {
+  return "统计清零：OK " + std::to_string(counters.okCount) + "，NG " + std::to_string(counters.ngCount) + "，良率 " +
+         Printf("%.2f", static_cast<double>(counters.yieldPercent));
+}
+
 CounterTexts FormatCounters(const Counters& counters) {
   return {Printf("%5d", counters.okCount), Printf("%5d", counters.ngCount),
           Printf("%6.2f", static_cast<double>(counters.yieldPercent))};

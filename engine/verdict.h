@@ -37,6 +37,10 @@ inline constexpr std::int32_t kCounterLimit = 9000;
 // when one of them has passed kCounterLimit (that film is then not counted).
 void CountFilm(Counters& counters, bool passed);
 
+// The log line of "统计清零", naming what was cleared:
+// "统计清零：OK 120，NG 3，良率 97.56".
+std::string ClearedStatisticsLine(const Counters& counters);
+
 // Button "统计清零": both counters and the yield back to 0.
 void ClearStatistics(Counters& counters);
 

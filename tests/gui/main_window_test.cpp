@@ -365,6 +365,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Text(rig.window().yieldDisplay()), QStringLiteral("  0.00"));
     QCOMPARE(rig.window().verdictBox()->text(), QStringLiteral("NG"));
     QCOMPARE(rig.ValueCellText(5, 7), QStringLiteral(" 1200"));
+    QVERIFY(rig.LogHasLine(QStringLiteral("统计清零：OK 0，NG 1，良率 0.00")));
   }
 
   void verdictReturnsToWaitAfterAPass_data() {
@@ -527,6 +528,9 @@ class MainWindowTest : public QObject {
     const NodeGridModel& model = *rig.window().differenceModel();
     QCOMPARE(model.ColourAt(5, 7), CellColour::Red);
     QVERIFY(!rig.DifferenceCellText(5, 7).trimmed().isEmpty());
+    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("差值"));
+    QVERIFY(rig.LogHasLine(QStringLiteral("非按键区差值范围： 3000~10000  ")));
+    QVERIFY(rig.LogHasLine(QStringLiteral("按键区差值范围  ： 3000~10000  ")));
     rig.tester().state().diffCriterionEnabled = 0;
     rig.window().ApplyScreenLayout();
     QVERIFY(!rig.window().differenceList()->isVisible());
