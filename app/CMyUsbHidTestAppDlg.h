@@ -77,6 +77,7 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
 
   // The result display.
   void BuildNodeLists();
+  void RebuildNodeListsKeepingValues();
   void FillValueList();
   void FillDifferenceList();
   void ShowVerdictBox();

@@ -26,6 +26,7 @@
 #include "app/node_grid_model.h"
 #include "app/node_list_view.h"
 #include "app/verdict_reason_line.h"
+#include "config/CConfigurate.h"
 #include "config/config_file.h"
 #include "config/configuration_confirmation.h"
 #include "config/criterion_setting.h"
@@ -575,6 +576,25 @@ class MainWindowTest : public QObject {
     QVERIFY(rig.LogHasLine(criterion == 0 ? QStringLiteral("判定依据：测试值上下限范围")
                                           : QStringLiteral("判定依据：样本偏差")));
     QCOMPARE(rig.LogHasLine(QString::fromUtf8(kNoSampleInUseLine)), criterion == 1);
+  }
+
+  // Closing "测试配置" (here: Cancel at the save question) rebuilds the
+  // lists but keeps the last film's values on them.
+  void closingTheConfigurationKeepsTheLastFilm() {
+    WindowRig rig("open-node");
+    QVERIFY(rig.ShowConnectAndConfirm());
+    rig.window().RunTest();
+    {
+      CConfigurate dialog(rig.tester(), rig.window().fileChooser(), &rig.window());
+      dialog.show();
+      qobject_cast<QLineEdit*>(dialog.control(1028))->setText(QStringLiteral("20000"));
+      rig.answers = {MessageResult::Cancel};
+      dialog.close();
+      QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(rig.messages.back().text, std::string("当前配置已经更改，是否保存？"));
+    QCOMPARE(rig.ValueCellText(5, 7), QStringLiteral(" 1200"));
+    QCOMPARE(rig.window().valueModel()->ColourAt(5, 7), CellColour::Red);
   }
 
   void failedImportShowsItsMessageAndConfirmsNothing() {
