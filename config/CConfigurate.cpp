@@ -106,8 +106,10 @@ QWidget* CConfigurate::CreateBasicGroup() {
     grid->addWidget(label, row, column);
     grid->addWidget(edit, row, column + 1);
   }
-  connect(edits_[kXCountEdit], &QLineEdit::textEdited, this, [this] { logic_.ChannelCountEdited(ChannelAxis::X); });
-  connect(edits_[kYCountEdit], &QLineEdit::textEdited, this, [this] { logic_.ChannelCountEdited(ChannelAxis::Y); });
+  // A count takes effect when its editing is finished (Enter or leaving the
+  // field), not on every keystroke; a field left unchanged does nothing.
+  connect(edits_[kXCountEdit], &QLineEdit::editingFinished, this, [this] { CountEditingFinished(ChannelAxis::X); });
+  connect(edits_[kYCountEdit], &QLineEdit::editingFinished, this, [this] { CountEditingFinished(ChannelAxis::Y); });
   return group;
 }
 
@@ -231,6 +233,17 @@ void CConfigurate::ShowChecks(const ConfigurateState& state) {
 }
 
 void CConfigurate::SetMultiKeyButtonEnabled(bool enabled) { multiKeyButton_->setEnabled(enabled); }
+
+void CConfigurate::CountEditingFinished(ChannelAxis axis) {
+  QLineEdit* edit = edits_[axis == ChannelAxis::X ? kXCountEdit : kYCountEdit];
+  if (!edit->isModified()) return;
+  edit->setModified(false);
+  logic_.ChannelCountEdited(axis);
+}
+
+void CConfigurate::ShowEditText(std::size_t edit, const std::string& text) {
+  if (edit < edits_.size()) edits_[edit]->setText(QString::fromStdString(text));
+}
 
 void CConfigurate::FocusEdit(std::size_t edit) {
   if (edit < edits_.size()) edits_[edit]->setFocus();
