@@ -8,6 +8,7 @@
 
 #include "app/CMyUsbHidTestAppDlg.h"
 #include "app/backend_factory.h"
+#include "app/qt_translations.h"
 #include "app/startup_script.h"
 #include "platform/paths.h"
 #include "platform/single_instance.h"
@@ -65,6 +66,7 @@ int CMyUsbHidTestAppApp::Run(const std::vector<std::string>& arguments) {
 }
 
 int CMyUsbHidTestAppApp::RunWindow(const AppOptions& options) {
+  if (QCoreApplication* application = QCoreApplication::instance()) InstallQtTranslations(*application);
   BoardChoice board = ChooseBoard(options.simulate, options.simulateProfile);
   if (!board.backend) {
     std::fprintf(stderr, "vn4820-tester: %s\n", board.error.c_str());

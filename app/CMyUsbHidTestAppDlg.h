@@ -8,9 +8,6 @@
 #include <optional>
 #include <string>
 
-#include <memory>
-#include <string>
-
 #include <QMainWindow>
 #include <QTimer>
 
@@ -38,6 +35,7 @@ class CDigiStatic;
 class CMyStatic;
 class NodeGridModel;
 class NodeListView;
+class VerdictReasonLine;
 
 struct MainWindowOptions {
   bool simulatedBoard = false;  // the caption says so
@@ -67,20 +65,26 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   const Tester& tester() const { return *tester_; }
   void SetMessageAnswerer(MessageAnswerer answerer) { answerer_ = std::move(answerer); }
 
-  // Start, Space, timers 4 and 5: one film, then the verdict timer.
-  RunOutcome RunTest();
-  // Imports a configuration text file and confirms it with the value-range
-  // criterion; on failure shows the import's message and keeps the
-  // configuration in force.
+  // Start, Space, timer 5: one film, then the verdict timer; timer 4 runs
+  // a sample capture (no serial is asked, nothing is counted).
+  RunOutcome RunTest(RunPurpose purpose = RunPurpose::Film);
+  // Imports a configuration text file and confirms it under the judgement
+  // basis "测试配置" keeps (`Criterion`); on failure shows the import's
+  // message and keeps the configuration in force.
   bool ImportConfigurationFile(const std::string& path);
   // Confirms the configuration in force with the value-range criterion.
   void ConfirmConfigurationInForce();
 
   // The result display.
   void BuildNodeLists();
+  void RebuildNodeListsKeepingValues();
   void FillValueList();
   void FillDifferenceList();
   void ShowVerdictBox();
+  // The reason line under the verdict, and the first failing node (or the
+  // channel the self test blamed) brought into view in its list.
+  void ShowVerdictReason();
+  void BringFailingNodesIntoView();
   void ShowCounters();
   void ClearStatistics();
 
@@ -111,6 +115,7 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   CMyStatic* ngLabel() const { return ngLabel_; }
   CMyStatic* yieldLabel() const { return yieldLabel_; }
   CMyStatic* verdictBox() const { return verdictBox_; }
+  VerdictReasonLine* verdictReason() const { return verdictReason_; }
   QPushButton* startButton() const { return startButton_; }
   QPushButton* clearButton() const { return clearButton_; }
   QWidget* control(int id) const;
@@ -209,6 +214,7 @@ class CMyUsbHidTestAppDlg : public QMainWindow, private Presenter {
   CMyStatic* ngLabel_ = nullptr;
   CMyStatic* yieldLabel_ = nullptr;
   CMyStatic* verdictBox_ = nullptr;
+  VerdictReasonLine* verdictReason_ = nullptr;
   QPushButton* clearButton_ = nullptr;
   QPushButton* startButton_ = nullptr;
 

@@ -2,6 +2,8 @@
 // configuration text file, or the configuration in force.
 #include "app/CMyUsbHidTestAppDlg.h"
 #include "config/config_file.h"
+#include "config/configuration_confirmation.h"
+#include "config/criterion_setting.h"
 
 namespace vn::app {
 
@@ -18,7 +20,8 @@ bool CMyUsbHidTestAppDlg::ImportConfigurationFile(const std::string& path) {
   }
   s.testParameters = parameters;
   s.configFilePath = path;
-  tester_->ConfirmCriterion(0);
+  // The judgement basis kept by "测试配置" decides, as when that dialog closes.
+  ConfirmConfiguration(*tester_, ReadCriterionSetting(s.appDirectory));
   BuildNodeLists();
   return true;
 }

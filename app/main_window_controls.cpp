@@ -10,6 +10,7 @@
 #include "app/fonts.h"
 #include "app/node_grid_model.h"
 #include "app/node_list_view.h"
+#include "app/verdict_reason_line.h"
 #include "engine/verdict.h"
 
 namespace vn::app {
@@ -47,6 +48,7 @@ void CMyUsbHidTestAppDlg::CreateControls() {
   differenceModel_ = new NodeGridModel(this);
   valueList_ = new NodeListView(valueModel_, client_);
   differenceList_ = new NodeListView(differenceModel_, client_);
+  differenceModel_->SetTitle(QStringLiteral("差值"));  // tells the second list from the first
   differenceList_->hide();
 
   logBox_ = new QPlainTextEdit(client_);
@@ -65,6 +67,7 @@ void CMyUsbHidTestAppDlg::CreateControls() {
   verdictBox_ = new CMyStatic(QStringLiteral("WAIT"), client_);
   verdictBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   verdictBox_->setAlignment(Qt::AlignCenter);
+  verdictReason_ = new VerdictReasonLine(verdictBox_);
 
   clearButton_ = new QPushButton(QStringLiteral("统计清零"), client_);
   startButton_ = new QPushButton(QStringLiteral("开始"), client_);
@@ -75,11 +78,13 @@ void CMyUsbHidTestAppDlg::CreateControls() {
   const auto valueColour = [this](int x, int y, std::int64_t value) {
     const MainWindowState& s = tester_->state();
     const ValueBasis basis{s.testParameters, s.criterion, s.sampleLimits};
-    return ValueCellColour({basis, s.run.selfTestFaultX, s.run.selfTestFaultY}, x, y, value);
+    const bool judged = s.run.purpose == RunPurpose::Film;  // a capture is judged by nothing
+    return ValueCellColour({basis, s.run.selfTestFaultX, s.run.selfTestFaultY, judged}, x, y, value);
   };
   const auto differenceColour = [this](int x, int y, std::int64_t value) {
     const MainWindowState& s = tester_->state();
-    return DifferenceCellColour({s.testParameters, s.diffCriterionEnabled != 0, s.differenceLimits}, x, y, value);
+    const bool judged = s.diffCriterionEnabled != 0 && s.run.purpose == RunPurpose::Film;
+    return DifferenceCellColour({s.testParameters, judged, s.differenceLimits}, x, y, value);
   };
   valueModel_->SetColourRule(valueColour);
   differenceModel_->SetColourRule(differenceColour);

@@ -28,6 +28,22 @@ void CMyUsbHidTestAppDlg::BuildNodeLists() {
   }
 }
 
+// A confirmed configuration rebuilds the lists; the last film's values stay
+// on them (shown for the configuration now in force) until the next film.
+void CMyUsbHidTestAppDlg::RebuildNodeListsKeepingValues() {
+  const auto anyFilled = [](const NodeGrid& grid) {
+    for (int y = 0; y < grid.yChannels(); ++y)
+      for (int x = 0; x < grid.xChannels(); ++x)
+        if (grid.Cell(x, y).filled) return true;
+    return false;
+  };
+  const bool values = anyFilled(valueModel_->grid());
+  const bool differences = anyFilled(differenceModel_->grid());
+  BuildNodeLists();
+  if (values) FillValueList();
+  if (differences) FillDifferenceList();
+}
+
 // A grid of another shape resets its view's columns: the lists are rebuilt
 // for the configuration in force first.
 void CMyUsbHidTestAppDlg::EnsureListShape() {
@@ -59,6 +75,7 @@ void CMyUsbHidTestAppDlg::ShowVerdictBox() {
   const std::string& verdict = tester_->state().verdictText;
   verdictBox_->SetBackgroundColour(VerdictBackground(verdict));
   verdictBox_->setText(QString::fromStdString(verdict));
+  ShowVerdictReason();
   valueModel_->NotifyColoursChanged();
 }
 

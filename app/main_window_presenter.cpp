@@ -27,7 +27,7 @@ void CMyUsbHidTestAppDlg::DisplayChanged(DisplayChange change) {
     case DisplayChange::Counters: ShowCounters(); break;
     case DisplayChange::ValueList: FillValueList(); break;
     case DisplayChange::DifferenceList: FillDifferenceList(); break;
-    case DisplayChange::NodeLists: BuildNodeLists(); break;
+    case DisplayChange::NodeLists: RebuildNodeListsKeepingValues(); break;
   }
 }
 

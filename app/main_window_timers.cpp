@@ -7,6 +7,7 @@
 #include <QInputDialog>
 
 #include "app/node_grid_model.h"
+#include "app/node_list_view.h"
 #include "results/results_recorder.h"
 
 namespace vn::app {
@@ -39,20 +40,23 @@ void CMyUsbHidTestAppDlg::CreateTimers() {
   connect(&settleTimer_, &QTimer::timeout, this, [this] { ApplyPendingScreenLayout(); });
 }
 
-RunOutcome CMyUsbHidTestAppDlg::RunTest() {
+RunOutcome CMyUsbHidTestAppDlg::RunTest(RunPurpose purpose) {
   if (busy_ > 0 || tester_->runInProgress()) return {};
   BusyScope scope(busy_);
   FilmDetails details;
-  if (askSerial_) {
+  if (askSerial_ && purpose == RunPurpose::Film) {
     const std::optional<std::string> serial = AskSerial();
     if (!serial) return {};  // the operator cancelled: no film is tested
     details.serial = *serial;
   }
   verdictTimer_.stop();
-  const RunOutcome outcome = tester_->RunTest();
+  valueList_->clearSelection();  // a row picked during the last film is no mark on this one
+  differenceList_->clearSelection();
+  const RunOutcome outcome = tester_->RunTest(purpose);
   if (recorder_) recorder_->Record(*tester_, outcome, details);
   if (outcome.startVerdictTimer) verdictTimer_.start(kVerdictResetMs);
   valueModel_->NotifyColoursChanged();  // the self test may have blamed channels after the values were written
+  BringFailingNodesIntoView();
   return outcome;
 }
 
@@ -91,7 +95,7 @@ void CMyUsbHidTestAppDlg::OnVerdictTimer() {
 void CMyUsbHidTestAppDlg::OnCaptureTimer() {
   if (busy_ > 0 || tester_->state().captureRequested != 1) return;
   captureTimer_.stop();
-  const RunOutcome outcome = RunTest();
+  const RunOutcome outcome = RunTest(RunPurpose::SampleCapture);
   StoreCapturedSample(outcome);
   tester_->state().captureRequested = 0;
 }

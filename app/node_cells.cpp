@@ -74,8 +74,8 @@ CellColour ValueCellColour(const ValueColourRule& rule, int x, int y, std::int64
   const bool faultRow = rule.selfTestFaultY != 0 && y == rule.selfTestFaultY - 1;
   const bool faultColumn = rule.selfTestFaultX != 0 && x == rule.selfTestFaultX - 1;
   if (faultRow || faultColumn) return CellColour::Blue;
-  return NodeValueFails(rule.basis, area, std::uint8_t(x), std::uint8_t(y), value) ? CellColour::Red
-                                                                                   : CellColour::Black;
+  const bool fails = rule.judged && NodeValueFails(rule.basis, area, std::uint8_t(x), std::uint8_t(y), value);
+  return fails ? CellColour::Red : CellColour::Black;
 }
 
 CellColour DifferenceCellColour(const DifferenceColourRule& rule, int x, int y, std::int64_t difference) {

@@ -69,6 +69,7 @@ struct ValueColourRule {
   const ValueBasis& basis;
   std::uint8_t selfTestFaultX = 0;
   std::uint8_t selfTestFaultY = 0;
+  bool judged = true;  // false after a sample capture: no value is red
 };
 CellColour ValueCellColour(const ValueColourRule& rule, int x, int y, std::int64_t value);
 

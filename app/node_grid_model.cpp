@@ -75,8 +75,14 @@ QVariant NodeGridModel::NodeData(int x, int y, int role) const {
   }
 }
 
+void NodeGridModel::SetTitle(const QString& title) {
+  title_ = title;
+  emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
 QVariant NodeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return {};
+  if (section == 0 && !title_.isEmpty() && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) return title_;
   if (role == Qt::DisplayRole) return QString::fromStdString(ColumnHeader(section));
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
   return {};

@@ -23,6 +23,8 @@ class NodeGridModel : public QAbstractTableModel {
   // A new shape resets the model; the same shape only refreshes the cells.
   void SetGrid(NodeGrid grid);
   void SetColourRule(ColourRule rule);
+  // The list's name in the header of the label column (empty: no header).
+  void SetTitle(const QString& title);
   // The colour rule's inputs changed: repaint the cell colours.
   void NotifyColoursChanged();
   const NodeGrid& grid() const { return grid_; }
@@ -39,6 +41,7 @@ class NodeGridModel : public QAbstractTableModel {
 
   NodeGrid grid_;
   ColourRule colourRule_;
+  QString title_;
 };
 
 }  // namespace vn::app

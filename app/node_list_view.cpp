@@ -3,8 +3,30 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 
 namespace vn::app {
+
+namespace {
+
+// A picked row is marked in pale grey, which no fault uses (red is a failing
+// value, blue a channel the self test blamed), and its cells keep their own
+// text colour instead of the highlight's.
+const QColor kSelectionBackground(0xD8, 0xD8, 0xD8);
+
+class KeepCellColourDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->palette.setColor(QPalette::HighlightedText, option->palette.color(QPalette::Text));
+    option->palette.setColor(QPalette::Highlight, kSelectionBackground);
+  }
+};
+
+}  // namespace
 
 NodeListView::NodeListView(NodeGridModel* model, QWidget* parent) : QTableView(parent), model_(model) {
   setModel(model_);
@@ -22,7 +44,10 @@ NodeListView::NodeListView(NodeGridModel* model, QWidget* parent) : QTableView(p
   QPalette colours = palette();
   colours.setColor(QPalette::Base, Qt::white);
   colours.setColor(QPalette::Text, Qt::black);
+  colours.setColor(QPalette::Highlight, kSelectionBackground);
+  colours.setColor(QPalette::HighlightedText, Qt::black);
   setPalette(colours);
+  setItemDelegate(new KeepCellColourDelegate(this));
 }
 
 int NodeListView::LabelColumnMinimum() const {

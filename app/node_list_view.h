@@ -1,4 +1,5 @@
-// A node list on screen: a grid with full-row single selection, no editing,
+// A node list on screen: a grid with full-row single selection (pale grey,
+// never a fault colour, cleared when a film starts), no editing,
 // the model's label column in place of row headers, fixed column widths.
 #pragma once
 

@@ -75,10 +75,12 @@ QWidget* CFlashMemory::CreateFileGroup() {
   Register(1152, importButton);
   Register(1153, exportButton);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(pathEdit_, 0, 0);
-  grid->addWidget(importButton, 0, 1);
-  grid->addWidget(secondEdit, 1, 0);
-  grid->addWidget(exportButton, 1, 1);
+  grid->addWidget(new QLabel(QStringLiteral("烧录文件："), group), 0, 0);
+  grid->addWidget(pathEdit_, 0, 1);
+  grid->addWidget(importButton, 0, 2);
+  grid->addWidget(new QLabel(QStringLiteral("导出文件："), group), 1, 0);
+  grid->addWidget(secondEdit, 1, 1);
+  grid->addWidget(exportButton, 1, 2);
   connect(importButton, &QPushButton::clicked, this, [this] { Import(); });
   return group;
 }

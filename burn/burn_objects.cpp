@@ -45,7 +45,7 @@ BurnResult BurnConfigurationFile(Controller& controller, const std::string& path
   result.parse = ParseBurnFile(path, image);
   if (!result.parse) {
     result.outcome = BurnOutcome::FileRefused;
-    result.message = std::string(BurnParseMessage(result.parse.outcome));
+    result.message = BurnRefusalMessage(result.parse);
     return result;
   }
   const bool burned = BurnObjects(controller, image, progress);

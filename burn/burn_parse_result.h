@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace vn {
@@ -36,5 +37,12 @@ struct BurnParseResult {
 
 // The message box text of an outcome; empty for Accepted.
 std::string_view BurnParseMessage(BurnParseOutcome outcome);
+
+// What is wrong, in the operator's words ("对象类型不在 1~100 之间", ...); empty for None.
+std::string_view BurnRejectionText(BurnRejection rejection);
+
+// The message of a refused file with the parser's finding and its line:
+// "烧录文件不正确！第 12 行：数据行的偏移与位置不符"; the plain message otherwise.
+std::string BurnRefusalMessage(const BurnParseResult& result);
 
 }  // namespace vn

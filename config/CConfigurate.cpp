@@ -106,8 +106,10 @@ QWidget* CConfigurate::CreateBasicGroup() {
     grid->addWidget(label, row, column);
     grid->addWidget(edit, row, column + 1);
   }
-  connect(edits_[kXCountEdit], &QLineEdit::textEdited, this, [this] { logic_.ChannelCountEdited(ChannelAxis::X); });
-  connect(edits_[kYCountEdit], &QLineEdit::textEdited, this, [this] { logic_.ChannelCountEdited(ChannelAxis::Y); });
+  // A count takes effect when its editing is finished (Enter or leaving the
+  // field), not on every keystroke; a field left unchanged does nothing.
+  connect(edits_[kXCountEdit], &QLineEdit::editingFinished, this, [this] { CountEditingFinished(ChannelAxis::X); });
+  connect(edits_[kYCountEdit], &QLineEdit::editingFinished, this, [this] { CountEditingFinished(ChannelAxis::Y); });
   return group;
 }
 
@@ -192,9 +194,15 @@ void CConfigurate::closeEvent(QCloseEvent* event) {
 
 void CConfigurate::keyPressEvent(QKeyEvent* event) {
   // Enter would end the dialog without its close procedure and lose the
-  // edits; it does nothing here. Escape ends it (nothing applied).
+  // edits; it does nothing here. Escape takes the close box's way: an
+  // imported file is already in force, so it must be checked and confirmed.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    close();
     return;
   }
   QDialog::keyPressEvent(event);
@@ -225,6 +233,17 @@ void CConfigurate::ShowChecks(const ConfigurateState& state) {
 }
 
 void CConfigurate::SetMultiKeyButtonEnabled(bool enabled) { multiKeyButton_->setEnabled(enabled); }
+
+void CConfigurate::CountEditingFinished(ChannelAxis axis) {
+  QLineEdit* edit = edits_[axis == ChannelAxis::X ? kXCountEdit : kYCountEdit];
+  if (!edit->isModified()) return;
+  edit->setModified(false);
+  logic_.ChannelCountEdited(axis);
+}
+
+void CConfigurate::ShowEditText(std::size_t edit, const std::string& text) {
+  if (edit < edits_.size()) edits_[edit]->setText(QString::fromStdString(text));
+}
 
 void CConfigurate::FocusEdit(std::size_t edit) {
   if (edit < edits_.size()) edits_[edit]->setFocus();

@@ -45,6 +45,8 @@ class CConfigurate : public QDialog, private ConfigurateView {
   void ShowChecks(const ConfigurateState& state) override;
   void SetMultiKeyButtonEnabled(bool enabled) override;
   void FocusEdit(std::size_t edit) override;
+  void ShowEditText(std::size_t edit, const std::string& text) override;
+  void CountEditingFinished(ChannelAxis axis);
 
   void CreateControls();
   QWidget* CreateBasicGroup();

@@ -145,7 +145,12 @@ MainInterfaceEditTexts CMainInterfaceControl::EditTexts() const {
 
 void CMainInterfaceControl::closeEvent(QCloseEvent* event) {
   members_.sheetChoice = ogsRadio_->isChecked() ? 1 : 0;
-  CloseMainInterfaceControl(tester_, EditTexts(), members_, *this);
+  if (const auto edit = CloseMainInterfaceControl(tester_, EditTexts(), members_, *this)) {
+    event->ignore();  // stays open on the entry to correct
+    edits_[*edit]->setFocus();
+    edits_[*edit]->selectAll();
+    return;
+  }
   QDialog::closeEvent(event);
 }
 

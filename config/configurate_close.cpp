@@ -1,5 +1,6 @@
 // The close procedure of the configuration dialog.
 #include "config/configurate_logic.h"
+#include "config/configuration_confirmation.h"
 #include "config/criterion_setting.h"
 
 namespace vn {
@@ -49,12 +50,7 @@ void ConfigurateLogic::ConfirmConfiguration() {
   MainWindowState& s = tester_.state();
   // Nothing imported or exported here: the file of the record in force stays named.
   if (!state_.filePath.empty()) s.configFilePath = state_.filePath;
-  if (s.criterion == 0) {
-    s.criterionReady = 1;
-    tester_.log().Append(kConfigurationCorrectLine);
-  }
-  tester_.log().Append(CriterionLogLine(state_.members.criterionChoice));
-  tester_.UpdateStartButton();
+  vn::ConfirmConfiguration(tester_, s.criterion);
   tester_.presenter().DisplayChanged(DisplayChange::NodeLists);
 }
 

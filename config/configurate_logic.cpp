@@ -2,6 +2,7 @@
 #include "config/configurate_logic.h"
 
 #include "config/criterion_setting.h"
+#include "config/dialog_exchange.h"
 #include "platform/paths.h"
 
 namespace vn {
@@ -49,9 +50,23 @@ void ConfigurateLogic::ListCheckChanged(ChannelAxis axis, ChannelList list, std:
   UpdateMultiKeyButton();
 }
 
+// A count that is no number of channels is refused with its field and its
+// one range named, and the field shows the count in force again.
 void ConfigurateLogic::ChannelCountEdited(ChannelAxis axis) {
+  const bool x = axis == ChannelAxis::X;
+  const std::size_t edit = x ? kXCountEdit : kYCountEdit;
+  const std::int64_t most = static_cast<std::int64_t>(x ? kXChannelCount : kYChannelCount);
+  const std::optional<std::int64_t> typed = ParseExchangeNumber(view_.EditTexts()[edit], ExchangeKind::Unsigned);
+  if (!typed || *typed > most) {
+    const OperatorMessage m = ExchangeMessage(std::string(x ? "X有效通道数量" : "Y有效通道数量") + "：" +
+                                              OutOfRangeText(0, most));
+    tester_.presenter().ShowMessage(m.text, m.caption, m.icon, MessageButtons::Ok);
+    view_.ShowEditText(edit, std::to_string(x ? state_.members.xCount : state_.members.yCount));
+    view_.FocusEdit(edit);
+    return;
+  }
   ExchangeIn();
-  const std::uint8_t count = axis == ChannelAxis::X ? state_.members.xCount : state_.members.yCount;
+  const std::uint8_t count = x ? state_.members.xCount : state_.members.yCount;
   ApplyChannelCount(state_.Axis(axis), axis, count);
   state_.Keys(axis) = CountKeyChannels(state_.Axis(axis).keyArea, axis);
   state_.keyMatrix = {};

@@ -21,6 +21,8 @@ class ConfigurateView {
   virtual void ShowChecks(const ConfigurateState& state) = 0;
   virtual void SetMultiKeyButtonEnabled(bool enabled) = 0;
   virtual void FocusEdit(std::size_t edit) = 0;
+  // One edit shows this text; the others keep what the operator typed.
+  virtual void ShowEditText(std::size_t edit, const std::string& text) = 0;
 };
 
 }  // namespace vn

@@ -38,27 +38,55 @@ MainInterfaceEditTexts FormatMainInterfaceEdits(const MainInterfaceMembers& m) {
           std::to_string(m.vaDiffLower)};
 }
 
-std::optional<ExchangeFailure> ExchangeMainInterfaceEdits(const MainInterfaceEditTexts& texts,
-                                                          MainInterfaceMembers& m, Presenter& presenter) {
-  const ExchangeKind kind = ExchangeKind::Signed16;
-  const std::int64_t lo = kDifferenceLimitLowest;
-  const std::int64_t hi = kDifferenceLimitHighest;
-  const ExchangeField fields[] = {
-      {texts[kKeyDiffUpperEdit], kind, lo, hi, Into(m.keyDiffUpper)},
-      {texts[kKeyDiffLowerEdit], kind, lo, hi, Into(m.keyDiffLower)},
-      {texts[kVaDiffUpperEdit], kind, lo, hi, Into(m.vaDiffUpper)},
-      {texts[kVaDiffLowerEdit], kind, lo, hi, Into(m.vaDiffLower)},
-  };
-  return ExchangeFields(fields, presenter);
+
+const char* DifferenceLimitCaption(MainInterfaceEdit edit) {
+  switch (edit) {
+    case kKeyDiffUpperEdit: return "按键区合格差值上限";
+    case kKeyDiffLowerEdit: return "按键区合格差值下限";
+    case kVaDiffUpperEdit: return "可视区合格差值上限";
+    case kVaDiffLowerEdit: return "可视区合格差值下限";
+  }
+  return "";
 }
 
-void CloseMainInterfaceControl(Tester& tester, const MainInterfaceEditTexts& texts, MainInterfaceMembers& members,
-                               MainInterfaceActions& actions) {
+std::optional<ExchangeFailure> ValidateDifferenceEdits(const MainInterfaceEditTexts& texts,
+                                                       MainInterfaceMembers& members) {
+  const std::int64_t lo = kDifferenceLimitLowest;
+  const std::int64_t hi = kDifferenceLimitHighest;
+  std::array<std::int16_t, 4> values{};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const std::optional<std::int64_t> value = ParseExchangeNumber(texts[i], ExchangeKind::Signed32);
+    const auto edit = static_cast<MainInterfaceEdit>(i);
+    if (!value || *value < lo || *value > hi)
+      return ExchangeFailure{i, ExchangeMessage(std::string(DifferenceLimitCaption(edit)) + "：" + OutOfRangeText(lo, hi))};
+    values[i] = static_cast<std::int16_t>(*value);
+  }
+  const auto ordered = [&](MainInterfaceEdit lower, MainInterfaceEdit upper) -> std::optional<ExchangeFailure> {
+    if (values[lower] <= values[upper]) return std::nullopt;
+    return ExchangeFailure{lower, ExchangeMessage(std::string(DifferenceLimitCaption(lower)) + "（" +
+                                                  std::to_string(values[lower]) + "）不能大于" +
+                                                  DifferenceLimitCaption(upper) + "（" +
+                                                  std::to_string(values[upper]) + "）")};
+  };
+  if (auto failure = ordered(kKeyDiffLowerEdit, kKeyDiffUpperEdit)) return failure;
+  if (auto failure = ordered(kVaDiffLowerEdit, kVaDiffUpperEdit)) return failure;
+  members.keyDiffUpper = values[kKeyDiffUpperEdit];
+  members.keyDiffLower = values[kKeyDiffLowerEdit];
+  members.vaDiffUpper = values[kVaDiffUpperEdit];
+  members.vaDiffLower = values[kVaDiffLowerEdit];
+  return std::nullopt;
+}
+
+std::optional<MainInterfaceEdit> CloseMainInterfaceControl(Tester& tester, const MainInterfaceEditTexts& texts,
+                                                           MainInterfaceMembers& members,
+                                                           MainInterfaceActions& actions) {
   MainWindowState& s = tester.state();
   if (s.diffCriterionEnabled != 0) {
-    // An entry with a message stops the reading there; the close goes on
-    // with the members as they then stand.
-    ExchangeMainInterfaceEdits(texts, members, tester.presenter());
+    if (const auto failure = ValidateDifferenceEdits(texts, members)) {
+      const OperatorMessage& m = failure->message;
+      tester.presenter().ShowMessage(m.text, m.caption, m.icon, MessageButtons::Ok);
+      return static_cast<MainInterfaceEdit>(failure->field);
+    }
     CopyLimits(members, s.differenceLimits);
   }
   s.sheetType = members.sheetChoice;
@@ -72,6 +100,7 @@ void CloseMainInterfaceControl(Tester& tester, const MainInterfaceEditTexts& tex
   }
   actions.ApplyScreenLayout();
   if (tester.StartAllowed()) tester.presenter().SetEnabled(Control::StartButton, true);
+  return std::nullopt;
 }
 
 }  // namespace vn

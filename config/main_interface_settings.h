@@ -45,11 +45,17 @@ using MainInterfaceEditTexts = std::array<std::string, 4>;
 
 MainInterfaceEditTexts FormatMainInterfaceEdits(const MainInterfaceMembers& members);
 
-// The edits into the members, stopping at the first entry with a message
-// ("请输入一个整数。" or the range -10000..16000); a number outside the range
-// is in its member by then.
-std::optional<ExchangeFailure> ExchangeMainInterfaceEdits(const MainInterfaceEditTexts& texts,
-                                                          MainInterfaceMembers& members, Presenter& presenter);
+
+// The captions of the four edits, in exchange order.
+const char* DifferenceLimitCaption(MainInterfaceEdit edit);
+
+// The check of the four edits on close, as the configuration dialog checks
+// its values: every entry a whole number in -10000..16000 and each lower
+// limit at most its upper limit. The message names the field and the range
+// ("按键区合格差值上限：请输入一个 -10000 至 16000 之间的整数。"); the members take
+// the four numbers only when all of them pass.
+std::optional<ExchangeFailure> ValidateDifferenceEdits(const MainInterfaceEditTexts& texts,
+                                                       MainInterfaceMembers& members);
 
 // What the close procedure asks of the main window.
 class MainInterfaceActions {
@@ -61,10 +67,13 @@ class MainInterfaceActions {
 };
 
 // The close procedure, in order: the limits (only while the difference
-// criterion is on, read from the edits once), the sheet type, the controller
+// criterion is on, checked as above: a failure shows its message, changes
+// nothing and keeps the dialog open), the sheet type, the controller
 // settings for it (while the link is up), timer 5 with its log line or
-// stopped, the layout, and Start when it is allowed.
-void CloseMainInterfaceControl(Tester& tester, const MainInterfaceEditTexts& texts, MainInterfaceMembers& members,
-                               MainInterfaceActions& actions);
+// stopped, the layout, and Start when it is allowed. Returns the edit to
+// correct, or nothing when the dialog may close.
+std::optional<MainInterfaceEdit> CloseMainInterfaceControl(Tester& tester, const MainInterfaceEditTexts& texts,
+                                                           MainInterfaceMembers& members,
+                                                           MainInterfaceActions& actions);
 
 }  // namespace vn

@@ -1,5 +1,6 @@
 #include "engine/tester.h"
 
+#include "config/additional_parameters_defaults.h"
 #include "engine/self_test.h"
 #include "link/board_identity.h"
 #include "platform/paths.h"
@@ -20,6 +21,8 @@ Tester::Tester(HidBackend& backend, Presenter& presenter, TesterOptions options)
 
 void Tester::Initialise() {
   EnsureDirectory(JoinPath(state_.appDirectory, "Config"));
+  // A new station gets a working additional-parameters file (sample list capacity among it).
+  CreateAdditionalParametersIfMissing(state_.appDirectory);
   EnsureDirectory(JoinPath(state_.appDirectory, "Sample"));
   EnsureDirectory(state_.sampleWorkDirectory);
   state_.counters = {};

@@ -32,6 +32,7 @@ enum class TimerRequest { None, StopDiscoveryStartConnection, StopDiscovery, Sto
 struct RunOutcome {
   bool judged = false;             // false: the run was aborted and the film not counted
   bool passed = false;
+  bool sampleCapture = false;      // a golden-sample capture: acquired, never judged nor counted
   bool startVerdictTimer = false;  // start timer 3 (verdict back to "WAIT")
   double elapsedSeconds = 0;
 };
@@ -53,8 +54,10 @@ class Tester {
   // An arrival or removal reported by the hot-plug watcher.
   TimerRequest HandleDeviceChange(const DeviceChange& change);
 
-  // Start, Space, timer 5: one film from "WAIT" to "PASS" or "NG".
-  RunOutcome RunTest();
+  // Start, Space, timer 5: one film from "WAIT" to "PASS" or "NG". Timer 4
+  // runs a capture: the verdict box then says that a sample was taken, with
+  // the self test's finding, and the counters stay as they are.
+  RunOutcome RunTest(RunPurpose purpose = RunPurpose::Film);
   // Timer 3: a passed film's verdict goes back to "WAIT".
   void ResetVerdictAfterRun();
   // Button "统计清零".
@@ -85,6 +88,7 @@ class Tester {
   void ResetResultDisplay();
   void ShowVerdict(double elapsedSeconds);
   void LogRangeLines();
+  void ExplainVerdict();
   bool AcquireAndJudge();
   void AbortRun(const char* line);
   const char* AbortLine() const;

@@ -23,6 +23,11 @@ bool FilmPasses(bool selfTestPassed, bool filmNg, bool differenceNg) {
 
 std::string VerdictText(bool passed) { return passed ? "PASS" : "NG"; }
 
+std::string SampleCaptureReason(bool selfTestPassed, const std::string& selfTestText) {
+  if (selfTestPassed) return "已获取样本（不计入统计）";
+  return "已获取样本（不计入统计），但自检未通过：" + (selfTestText.empty() ? std::string("通道异常") : selfTestText);
+}
+
 void CountFilm(Counters& counters, bool passed) {
   if (counters.okCount > kCounterLimit || counters.ngCount > kCounterLimit) {
     ClearStatistics(counters);
@@ -34,6 +39,11 @@ void CountFilm(Counters& counters, bool passed) {
 }
 
 void ClearStatistics(Counters& counters) { counters = Counters{}; }
+
+std::string ClearedStatisticsLine(const Counters& counters) {
+  return "统计清零：OK " + std::to_string(counters.okCount) + "，NG " + std::to_string(counters.ngCount) + "，良率 " +
+         Printf("%.2f", static_cast<double>(counters.yieldPercent));
+}
 
 CounterTexts FormatCounters(const Counters& counters) {
   return {Printf("%5d", counters.okCount), Printf("%5d", counters.ngCount),

@@ -14,6 +14,13 @@ bool FilmPasses(bool selfTestPassed, bool filmNg, bool differenceNg);
 // "PASS" or "NG".
 std::string VerdictText(bool passed);
 
+// The verdict box after a golden-sample capture, which is no production film.
+inline constexpr char kSampleCapturedVerdict[] = "样本";
+
+// The line under it: "已获取样本（不计入统计）", or with the self test's
+// finding when the captured film failed it.
+std::string SampleCaptureReason(bool selfTestPassed, const std::string& selfTestText);
+
 struct Counters {
   std::int32_t okCount = 0;
   std::int32_t ngCount = 0;
@@ -29,6 +36,10 @@ inline constexpr std::int32_t kCounterLimit = 9000;
 // Counts one judged film and recomputes the yield, or clears the counters
 // when one of them has passed kCounterLimit (that film is then not counted).
 void CountFilm(Counters& counters, bool passed);
+
+// The log line of "统计清零", naming what was cleared:
+// "统计清零：OK 120，NG 3，良率 97.56".
+std::string ClearedStatisticsLine(const Counters& counters);
 
 // Button "统计清零": both counters and the yield back to 0.
 void ClearStatistics(Counters& counters);

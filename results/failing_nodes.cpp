@@ -1,13 +1,10 @@
 #include "results/failing_nodes.h"
 
+#include "engine/node_limits.h"
+
 namespace vn {
 
 namespace {
-
-JudgedLimits DifferenceLimitsFor(const DifferenceLimits& limits, NodeArea area) {
-  if (area == NodeArea::Key) return {limits.keyDiffLower, limits.keyDiffUpper};
-  return {limits.vaDiffLower, limits.vaDiffUpper};
-}
 
 // Each node with its value and the limits the judgement applied to it.
 std::vector<FailingNode> WithValueLimits(const MainWindowState& s, const ValueBasis& basis,
@@ -31,7 +28,7 @@ void AddValueFailures(const MainWindowState& s, std::vector<FailingNode>& out) {
 void AddDifferenceFailures(const MainWindowState& s, std::vector<FailingNode>& out) {
   for (const NodePosition& node : FailingDifferences(s.testParameters, s.differenceLimits, s.run.differenceValues)) {
     const NodeArea area = ClassifyNode(s.testParameters, node.x, node.y);
-    const JudgedLimits limits = DifferenceLimitsFor(s.differenceLimits, area);
+    const JudgedLimits limits = DifferenceLimitsOf(s.differenceLimits, area);
     out.push_back({node, FailureKind::Difference, area, s.run.differenceValues.At(node.x, node.y), limits.lower,
                    limits.upper});
   }

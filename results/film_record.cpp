@@ -51,7 +51,7 @@ FilmRecord BuildFilmRecord(const Tester& tester, const RunOutcome& outcome, cons
   r.criterion = s.criterion == 0 ? "range" : "sample";
   r.sampleFile = details.samplePath;
   r.judged = outcome.judged;
-  r.verdict = outcome.judged && outcome.passed ? "PASS" : "NG";
+  r.verdict = outcome.sampleCapture ? kCaptureVerdict : outcome.judged && outcome.passed ? "PASS" : "NG";
   r.filmNg = s.run.filmNg;
   r.differenceNg = s.run.differenceNg;
   r.selfTestPassed = s.run.selfTestPassed;

@@ -19,6 +19,10 @@ struct FilmDetails {
   std::string abortReason;  // empty: taken from the run's log when the run was aborted
 };
 
+// The verdict of a record of a golden-sample capture, which is no production
+// film: reports leave it out of the films and the yield.
+inline constexpr char kCaptureVerdict[] = "CAPTURE";
+
 struct RecordStamp {
   LocalDateTime time;
   std::string station;
@@ -32,7 +36,7 @@ struct FilmRecord {
   std::string configSha256;
   std::string criterion;  // "range" or "sample"
   std::string sampleFile;
-  std::string verdict;  // "PASS" or "NG" as the screen showed it
+  std::string verdict;  // "PASS" or "NG" as the screen showed it, "CAPTURE" for a golden-sample capture
   bool judged = false;  // false: aborted, not counted
   int filmNg = 0;
   int differenceNg = 0;

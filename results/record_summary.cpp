@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "results/film_record.h"
+
 namespace vn {
 
 namespace {
@@ -49,7 +51,8 @@ std::optional<RecordSummary> Summarise(const json& j) {
   RecordSummary r;
   r.time = j.at("time").get<std::string>();
   const std::string verdict = j.at("verdict").get<std::string>();
-  if (r.time.size() < 13 || (verdict != "PASS" && verdict != "NG")) return std::nullopt;
+  r.sampleCapture = verdict == kCaptureVerdict;
+  if (r.time.size() < 13 || (verdict != "PASS" && verdict != "NG" && !r.sampleCapture)) return std::nullopt;
   r.passed = verdict == "PASS";
   r.judged = j.value("judged", true);
   r.selfTestPassed = j.value("selfTestPassed", 1);

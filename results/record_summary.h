@@ -20,6 +20,7 @@ struct RecordSummary {
   std::string time;  // "YYYY-MM-DD hh:mm:ss"
   bool passed = false;
   bool judged = true;
+  bool sampleCapture = false;  // a golden-sample capture, no production film
   int selfTestPassed = 1;
   std::string selfTestText;
   int differenceNg = 0;

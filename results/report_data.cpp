@@ -49,6 +49,10 @@ std::vector<std::string> NgReasons(const RecordSummary& r) {
 }
 
 void AddRecord(ReportData& data, const RecordSummary& record) {
+  if (record.sampleCapture) {
+    ++data.sampleCaptures;
+    return;
+  }
   FilmTally& hour = data.byHour[record.time.substr(0, 13)];
   for (FilmTally* tally : {&data.total, &hour}) {
     ++tally->films;

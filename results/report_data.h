@@ -24,6 +24,7 @@ struct ReportData {
   FilmTally total;
   int aborted = 0;
   int skippedLines = 0;  // lines that were not film records
+  int sampleCaptures = 0;  // records of golden-sample captures, left out of the films
   int files = 0;
   std::map<std::string, FilmTally> byHour;  // "YYYY-MM-DD hh"
   std::map<std::string, int> reasons;       // films per NG reason

@@ -156,7 +156,6 @@ QWidget* CArrangeSample::CreateDeviationGroup() {
 
 void CArrangeSample::Capture() {
   if (logic_.Capture() != CaptureStart::Requested) return;
-  linkTimer_.stop();
   emit captureTimerRequested();
   captureTimer_.start(kTimerPeriodMs);
 }
@@ -170,6 +169,8 @@ void CArrangeSample::StoreCapturedSample(const RunOutcome& outcome) { logic_.Sto
 void CArrangeSample::ShowCentredOver(QWidget* window) {
   adjustSize();
   if (window != nullptr) move(window->frameGeometry().center() - rect().center());
+  logic_.LinkTick();
+  linkTimer_.start(kTimerPeriodMs);  // the capture button follows the board while the dialog is shown
   show();
   raise();
   activateWindow();

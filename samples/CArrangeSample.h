@@ -41,6 +41,8 @@ class CArrangeSample : public QDialog, private ArrangeSampleView {
   QWidget* control(int id) const;
   QTableWidget* sampleList() const { return list_; }
   const ArrangeSampleLogic& logic() const { return logic_; }
+  // Timer 10 runs while the dialog is shown: the capture button is enabled
+  // while the board is ready and no capture is pending.
   bool linkTimerActive() const { return linkTimer_.isActive(); }       // timer 10
   bool captureTimerActive() const { return captureTimer_.isActive(); }  // timer 11
 

@@ -29,10 +29,6 @@ void ArrangeSampleLogic::Create() {
   ShowSettings();
 }
 
-void ArrangeSampleLogic::LinkTick() {
-  view_.SetEnabled(ArrangeSampleControl::CaptureButton, tester_.connection().linkOk == 1);
-}
-
 void ArrangeSampleLogic::SelectAll(bool ticked) {
   for (std::size_t row = 0; row < list_.entryCount() && row < view_.RowCount(); ++row) view_.SetRowTicked(row, ticked);
   view_.ShowSelectAll(ticked, ticked ? kUnselectAllCaption : kSelectAllCaption);

@@ -33,10 +33,11 @@ class ArrangeSampleLogic {
   // Once, when the dialog is created: the settings (or, when the file cannot
   // be read, its message and the initial settings), the enabled buttons.
   void Create();
-  // Timer 10: the capture button follows the link.
-  void LinkTick();
+  // Timer 10: the capture button follows the link and the pending capture.
+  void LinkTick() { UpdateCaptureButton(); }
 
-  // "获取一个样本": raises the capture request, or refuses a full list.
+  // "获取一个样本": raises the capture request, or refuses a full list (or
+  // one of capacity 0, saying which setting to change).
   CaptureStart Capture();
   // Timer 4 of the main window, after its capture run: the run's values
   // become a sample file (a run that was aborted writes none).
@@ -62,6 +63,7 @@ class ArrangeSampleLogic {
 
  private:
   bool AddRow(const SampleRecord& record);
+  void UpdateCaptureButton();
   std::vector<std::size_t> TickedEntries() const;
   bool ListEmpty();
   void TakeSettings();
@@ -76,6 +78,7 @@ class ArrangeSampleLogic {
   SampleList list_;
   SampleRecord record_;                        // the sample last listed or put into use
   std::optional<SampleRecord> capturedSample_;  // written by the last capture run
+  bool capturePending_ = false;                 // from the request until timer 11 sees it done
 };
 
 }  // namespace vn

@@ -20,6 +20,14 @@ inline constexpr char kSampleInUseLogLine[] = "配置文件正确";
 // A message of the sample dialog: caption "提示", exclamation icon.
 OperatorMessage SampleDialogMessage(const std::string& text);
 
+// A capture refused because the sample list's capacity (`NumberOfSamplesListMAX`)
+// reads as 0: says which key of which file to set, and that the program reads
+// it at start-up.
+OperatorMessage SampleCapacityZeroMessage(const std::string& settingsPath);
+
+// A capture whose run was aborted: no sample was written.
+inline constexpr char kCaptureAbortedText[] = "测试中止，未获取样本，请检查测试板后重试";
+
 // 打开文件 "<path> "失败！ with the application title as caption.
 OperatorMessage FileOpenFailedMessage(const std::string& path);
 

@@ -1,5 +1,6 @@
 #include "samples/sample_settings_file.h"
 
+#include "config/additional_parameters_defaults.h"
 #include "samples/sample_messages.h"
 #include "samples/sample_paths.h"
 
@@ -58,7 +59,7 @@ SampleSettingsReadResult ReadSampleSettings(const std::string& appDirectory) {
 SampleSettingsWriteResult WriteSampleSettings(const std::string& appDirectory, const SampleSettings& settings,
                                               const std::string& configFilePath, const WriteFaultHook& fault) {
   const std::string path = SampleSettingsPath(appDirectory);
-  ProfileLoadResult loaded = ProfileDocument::Load(path);
+  ProfileLoadResult loaded = LoadAdditionalParameters(path);  // a new file carries every key
   if (loaded.status == ProfileLoadStatus::Unreadable) return {false, FileOpenFailedMessage(path)};
   // A key that cannot be stored (a path with a line break) is left out; the others are still saved.
   const bool allKeys = WriteKeys(loaded.document, settings, configFilePath);

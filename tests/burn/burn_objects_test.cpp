@@ -90,12 +90,20 @@ TEST_F(BurnObjectsTest, ExampleFileThroughTheWholeProcedure) {
   });
 }
 
+TEST_F(BurnObjectsTest, RefusedFileNamesTheParsersFindingAndLine) {
+  const BurnResult result =
+      BurnConfigurationFile(rig.controller, std::string(VN_TEST_DATA_DIR) + "/xcfg/short_object.xcfg", image);
+  EXPECT_EQ(result.outcome, BurnOutcome::FileRefused);
+  EXPECT_EQ(result.message, "烧录文件不正确！第 6 行：对象数据不足其大小");
+  EXPECT_TRUE(rig.OutputReports().empty());
+}
+
 TEST_F(BurnObjectsTest, RefusedFileWritesNothing) {
   const std::string path = test::TestFolderPath("refused").string() + ".xcfg";
   ASSERT_TRUE(WriteFileAtomically(path, "[VERSION_INFO_HEADER]\r\nFAMILY_ID=1\r\n"));
   const BurnResult result = BurnConfigurationFile(rig.controller, path, image);
   EXPECT_EQ(result.outcome, BurnOutcome::FileRefused);
-  EXPECT_EQ(result.message, "烧录文件不正确！");
+  EXPECT_EQ(result.message, "烧录文件不正确！第 1 行：注释段之前有其他段");
   EXPECT_TRUE(rig.OutputReports().empty());
   EXPECT_EQ(BurnConfigurationFile(rig.controller, path + ".missing", image).message, "打开烧录文件失败！");
 }

@@ -100,7 +100,7 @@ TEST_F(FlashMemoryTest, RefusedFileGivesItsMessageAndWritesNothing) {
   std::filesystem::remove(bad);
   EXPECT_EQ(result.outcome, BurnOutcome::FileRefused);
   ASSERT_EQ(rig.presenter.messages.size(), 1u);
-  EXPECT_EQ(rig.presenter.messages[0].text, "烧录文件不正确！");
+  EXPECT_EQ(rig.presenter.messages[0].text, "烧录文件不正确！第 1 行：注释段之前有其他段");
   EXPECT_EQ(rig.board.transactions(), transactions);
   EXPECT_EQ(rig.tester.state().burnProgress, 0);
 }

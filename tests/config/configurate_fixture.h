@@ -22,6 +22,7 @@ class RecordingConfigurateView : public ConfigurateView {
   void ShowChecks(const ConfigurateState& state) override { shownChecks = {state.x, state.y}; }
   void SetMultiKeyButtonEnabled(bool enabled) override { multiKeyEnabled = enabled; }
   void FocusEdit(std::size_t edit) override { focused = edit; }
+  void ShowEditText(std::size_t edit, const std::string& text) override { edits[edit] = text; }
 
   ConfigurateEditTexts edits;
   std::pair<AxisChecks, AxisChecks> shownChecks;

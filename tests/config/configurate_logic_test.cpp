@@ -302,16 +302,33 @@ TEST_F(ConfigurateTest, TypingAnXCountResetsTheThreeXLists) {
   EXPECT_TRUE(presenter().messages.empty());
 }
 
-TEST_F(ConfigurateTest, CountEditWithAnInvalidEntryShowsItsMessage) {
+// One message per refused count, with the field and its one range, and the
+// field back at the count in force; the lists stay as they are.
+TEST_F(ConfigurateTest, RefusedCountNamesItsFieldAndRangeAndIsPutBack) {
+  struct Case {
+    ChannelAxis axis;
+    std::size_t edit;
+    const char* typed;
+    const char* message;
+    const char* shownAgain;
+  } cases[] = {
+      {ChannelAxis::X, kXCountEdit, "", "X有效通道数量：请输入一个 0 至 32 之间的整数。", "32"},
+      {ChannelAxis::X, kXCountEdit, "a", "X有效通道数量：请输入一个 0 至 32 之间的整数。", "32"},
+      {ChannelAxis::X, kXCountEdit, "100", "X有效通道数量：请输入一个 0 至 32 之间的整数。", "32"},
+      {ChannelAxis::Y, kYCountEdit, "60", "Y有效通道数量：请输入一个 0 至 52 之间的整数。", "52"},
+  };
   logic->Initialise();
-  view.edits[kXCountEdit] = "";
-  logic->ChannelCountEdited(ChannelAxis::X);
-  ASSERT_EQ(presenter().messages.size(), 1u);
-  EXPECT_EQ(presenter().messages[0].text, "请输入一个 0 至 255 之间的整数。");
-  EXPECT_EQ(view.edits[kXCountEdit], "32") << "the member is shown again";
-  view.edits[kYCountEdit] = "60";
-  logic->ChannelCountEdited(ChannelAxis::Y);
-  EXPECT_EQ(presenter().messages.back().text, "请输入一个 0 至 52 之间的整数。");
+  const auto checks = view.shownChecks;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    presenter().messages.clear();
+    view.edits[c.edit] = c.typed;
+    logic->ChannelCountEdited(c.axis);
+    ASSERT_EQ(presenter().messages.size(), 1u);
+    EXPECT_EQ(presenter().messages[0].text, c.message);
+    EXPECT_EQ(view.edits[c.edit], c.shownAgain);
+    EXPECT_EQ(view.shownChecks, checks) << "the lists stay as they are";
+  }
 }
 
 TEST_F(ConfigurateTest, KeyListChangesDecideTheMultiKeyButton) {

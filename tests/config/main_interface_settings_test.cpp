@@ -68,26 +68,34 @@ TEST_F(MainInterfaceTest, LimitsApplyOnlyWhileTheDifferenceCriterionIsOn) {
   EXPECT_TRUE(rig.presenter.messages.empty());
 }
 
-TEST_F(MainInterfaceTest, LimitOutsideTheRangeIsAppliedAfterItsMessage) {
+// Bad limits are checked like the configuration dialog's values: the message
+// names the field and the range, nothing is applied, the dialog stays open.
+TEST_F(MainInterfaceTest, BadLimitKeepsTheDialogOpenNamingItsField) {
+  struct Case {
+    const char* name;
+    MainInterfaceEditTexts texts;
+    MainInterfaceEdit edit;
+    std::string message;
+  } cases[] = {
+      {"above the range", {"20000", "100", "8000", "200"}, kKeyDiffUpperEdit,
+       "按键区合格差值上限：请输入一个 -10000 至 16000 之间的整数。"},
+      {"not a number", {"9000", "x", "8000", "200"}, kKeyDiffLowerEdit,
+       "按键区合格差值下限：请输入一个 -10000 至 16000 之间的整数。"},
+      {"lower above upper", {"9000", "100", "3000", "5000"}, kVaDiffLowerEdit,
+       "可视区合格差值下限（5000）不能大于可视区合格差值上限（3000）"},
+  };
   state.diffCriterionEnabled = 1;
-  MainInterfaceEditTexts texts = {"20000", "100", "8000", "200"};
-  CloseMainInterfaceControl(rig.tester, texts, members, actions);
-  ASSERT_EQ(rig.presenter.messages.size(), 1u);
-  EXPECT_EQ(rig.presenter.messages[0].text, "请输入一个 -10000 至 16000 之间的整数。");
-  EXPECT_EQ(state.differenceLimits.keyDiffUpper, 20000);
-  EXPECT_EQ(state.differenceLimits.keyDiffLower, 3000) << "edits after the message keep their loaded values";
-  EXPECT_EQ(actions.calls.back(), "layout") << "the close goes on";
-}
-
-TEST_F(MainInterfaceTest, LimitThatIsNotANumberStopsTheReadingThere) {
-  state.diffCriterionEnabled = 1;
-  MainInterfaceEditTexts texts = {"9000", "x", "8000", "200"};
-  CloseMainInterfaceControl(rig.tester, texts, members, actions);
-  ASSERT_EQ(rig.presenter.messages.size(), 1u);
-  EXPECT_EQ(rig.presenter.messages[0].text, "请输入一个整数。");
-  EXPECT_EQ(state.differenceLimits.keyDiffUpper, 9000);
-  EXPECT_EQ(state.differenceLimits.keyDiffLower, 3000);
-  EXPECT_EQ(state.differenceLimits.vaDiffUpper, 10000);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    rig.presenter.messages.clear();
+    actions.calls.clear();
+    EXPECT_EQ(CloseMainInterfaceControl(rig.tester, c.texts, members, actions), std::optional(c.edit));
+    ASSERT_EQ(rig.presenter.messages.size(), 1u);
+    EXPECT_EQ(rig.presenter.messages[0].text, c.message);
+    EXPECT_EQ(state.differenceLimits.keyDiffUpper, 10000) << "nothing applied";
+    EXPECT_EQ(state.differenceLimits.vaDiffLower, 3000);
+    EXPECT_TRUE(actions.calls.empty()) << "the close stopped";
+  }
 }
 
 TEST_F(MainInterfaceTest, SheetTypeIsSentToTheConnectedController) {

@@ -269,5 +269,66 @@ TEST(DecodeSelfTestMessageTest, ResultCodes) {
   }
 }
 
+// Each NG names its reason; the log names the failing node against the
+// limits it was judged by, under either criterion.
+TEST(TestRunTest, NgNamesItsReason) {
+  struct Case {
+    const char* name;
+    const char* profile;
+    int criterion;  // 1: sample limits 1000..2000 at X31 Y51, the rest wide open
+    std::string reason;
+  } cases[] = {
+      {"value range", "open-node", 0, "NG：X5 Y7 = 1200（范围 19000~28000）"},
+      {"sample limits", "good", 1, "NG：X31 Y51 = "},
+      {"self test", "short-gnd-x3", 0, "通道对GND短路，位置在X 3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TesterRig rig(*BuiltInProfile(c.profile));
+    ASSERT_TRUE(rig.Connect());
+    rig.tester.ConfirmCriterion(c.criterion);
+    auto& limits = rig.tester.state().sampleLimits;
+    limits.lower.fill(0);
+    limits.upper.fill(65535);
+    limits.lower[NodeIndex(31, 51)] = 1000;
+    limits.upper[NodeIndex(31, 51)] = 2000;
+    const RunOutcome outcome = rig.tester.RunTest();
+    ASSERT_TRUE(outcome.judged);
+    EXPECT_FALSE(outcome.passed);
+    const RunReason& reason = rig.tester.state().run.reason;
+    EXPECT_EQ(reason.text.rfind(c.reason, 0), 0u) << reason.text;
+    const auto lines = rig.LogLines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(c.reason, 0) == 0; }));
+    if (c.criterion == 1) EXPECT_NE(reason.text.find("（范围 1000~2000）"), std::string::npos) << reason.text;
+  }
+}
+
+TEST(TestRunTest, PassedFilmHasNoReason) {
+  TesterRig rig;
+  ASSERT_TRUE(rig.ConnectAndConfirm());
+  ASSERT_TRUE(rig.tester.RunTest().passed);
+  EXPECT_TRUE(rig.tester.state().run.reason.text.empty());
+}
+
+// A golden-sample capture is not a production film: with no sample in use
+// (every limit 0) it is neither NG nor counted.
+TEST(TestRunTest, SampleCaptureIsNeitherJudgedNorCounted) {
+  TesterRig rig;
+  ASSERT_TRUE(rig.Connect());
+  rig.tester.state().criterion = 1;
+  ASSERT_TRUE(rig.tester.RunTest().judged);
+  const Counters before = rig.tester.state().counters;
+  const RunOutcome capture = rig.tester.RunTest(RunPurpose::SampleCapture);
+  EXPECT_TRUE(capture.judged);
+  EXPECT_TRUE(capture.sampleCapture);
+  EXPECT_EQ(rig.tester.state().counters, before);
+  EXPECT_EQ(rig.tester.state().verdictText, "样本");
+  EXPECT_EQ(rig.tester.state().run.filmNg, 0);
+  EXPECT_EQ(rig.tester.state().run.reason.text, "已获取样本（不计入统计）");
+  const RunOutcome film = rig.tester.RunTest();
+  EXPECT_FALSE(film.sampleCapture);
+  EXPECT_EQ(rig.tester.state().run.purpose, RunPurpose::Film);
+}
+
 }  // namespace
 }  // namespace vn

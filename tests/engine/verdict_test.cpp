@@ -75,6 +75,11 @@ TEST(ClearStatisticsTest, ZeroesCountersAndYield) {
   EXPECT_EQ(FormatCounters(counters).yield, "100.00");
 }
 
+TEST(ClearStatisticsTest, LineNamesTheClearedCounts) {
+  EXPECT_EQ(ClearedStatisticsLine({120, 3, 97.5609756f}), "统计清零：OK 120，NG 3，良率 97.56");
+  EXPECT_EQ(ClearedStatisticsLine({}), "统计清零：OK 0，NG 0，良率 0.00");
+}
+
 TEST(ElapsedTimeLineTest, TwoSignificantDigits) {
   const std::pair<double, const char*> cases[] = {
       {100.0, "共花费时间：1e+02 秒"},  {250.0, "共花费时间：2.5e+02 秒"},

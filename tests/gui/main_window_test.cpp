@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +25,11 @@
 #include "app/colorref.h"
 #include "app/node_grid_model.h"
 #include "app/node_list_view.h"
+#include "app/verdict_reason_line.h"
+#include "config/CConfigurate.h"
 #include "config/config_file.h"
+#include "config/configuration_confirmation.h"
+#include "config/criterion_setting.h"
 #include "gui_test_support.h"
 
 using namespace vn;
@@ -188,6 +195,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(model.ColourAt(5, 7), CellColour::Red);
   }
 
+  // A picked row is no fault mark: pale grey, its red cell stays red, and the
+  // next film starts without it.
+  void pickedRowIsNoFaultColour() {
+    WindowRig rig("open-node");
+    QVERIFY(rig.ShowConnectAndConfirm());
+    rig.window().RunTest();
+    NodeListView& list = *rig.window().valueList();
+    list.selectRow(7);
+    QCOMPARE(list.selectionModel()->selectedRows().size(), 1);
+    const QColor highlight = list.palette().color(QPalette::Highlight);
+    QVERIFY(highlight != kRedText && highlight != kBlueText && highlight.saturation() < 30);
+    list.scrollTo(list.model()->index(7, 6));
+    QCoreApplication::processEvents();
+    const QImage shot = list.viewport()->grab().toImage();
+    const QRect cell = list.visualRect(list.model()->index(7, 6)) & shot.rect();
+    bool redText = false;
+    for (int y = cell.top(); y <= cell.bottom() && !redText; ++y)
+      for (int x = cell.left(); x <= cell.right() && !redText; ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        redText = c.red() > 180 && c.green() < 90 && c.blue() < 90;
+      }
+    QVERIFY2(redText, "the failing value stays red in the picked row");
+    rig.window().RunTest();
+    QVERIFY(list.selectionModel()->selectedRows().isEmpty());
+  }
+
   void selfTestFaultTurnsItsChannelBlue_data() {
     QTest::addColumn<QString>("profile");
     QTest::addColumn<int>("faultX");  // -1: none
@@ -333,6 +366,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Text(rig.window().yieldDisplay()), QStringLiteral("  0.00"));
     QCOMPARE(rig.window().verdictBox()->text(), QStringLiteral("NG"));
     QCOMPARE(rig.ValueCellText(5, 7), QStringLiteral(" 1200"));
+    QVERIFY(rig.LogHasLine(QStringLiteral("统计清零：OK 0，NG 1，良率 0.00")));
   }
 
   void verdictReturnsToWaitAfterAPass_data() {
@@ -383,9 +417,105 @@ class MainWindowTest : public QObject {
     rig.tester().state().captureRequested = 1;
     QVERIFY(WaitFor([&] { return rig.tester().state().captureRequested == 0; }));
     QVERIFY(!rig.window().timerActive(4));
-    QCOMPARE(rig.tester().state().counters.okCount, 1);
+    QCOMPARE(rig.tester().state().counters.okCount, 0);  // a capture is no production film
+    QCOMPARE(rig.window().verdictBox()->text(), QStringLiteral("样本"));
     rig.window().StartSampleCaptureTimer();
     QVERIFY(rig.window().timerActive(4));
+  }
+
+  // A new station: empty working directory, sample deviation chosen, three
+  // captures through "整理样本", their average put into use, one good film.
+  void goldenSamplesOnAFreshStation() {
+    QTemporaryDir results;
+    WindowRig rig("good", true,
+                  [&](app::MainWindowOptions& options) { options.resultsFolder = results.path().toStdString(); });
+    QFile settings(rig.workdir.filePath(QStringLiteral("Config/AdditionalPara1.ini")));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(settings.readAll()).contains(QStringLiteral("NumberOfSamplesListMAX=32")));
+    QVERIFY(rig.Show());
+    QVERIFY(rig.WaitConnected());
+    rig.tester().state().criterion = 1;  // "样本偏差" chosen in "测试配置"
+    rig.window().arrangeSampleAction()->setEnabled(true);
+    rig.window().arrangeSampleAction()->trigger();
+    CArrangeSample& dialog = *rig.window().sampleDialog();
+    auto* capture = qobject_cast<QPushButton*>(dialog.control(1063));
+    for (int i = 0; i < 3; ++i) {
+      QVERIFY(WaitFor([&] { return capture->isEnabled(); }));
+      capture->click();
+      QVERIFY(WaitFor([&] { return dialog.sampleList()->rowCount() == i + 1 && capture->isEnabled(); }));
+      QCOMPARE(rig.window().verdictBox()->text(), QStringLiteral("样本"));
+      QVERIFY(rig.window().verdictReason()->reason().startsWith(QStringLiteral("已获取样本")));
+      QCOMPARE(rig.window().valueModel()->ColourAt(4, 4), CellColour::Black);  // no sample in use: nothing red
+    }
+    QVERIFY(rig.messages.empty());
+    QCOMPARE(Text(rig.window().ngCountDisplay()), QStringLiteral("    0"));
+    QCOMPARE(Text(rig.window().okCountDisplay()), QStringLiteral("    0"));
+    for (int row = 0; row < 3; ++row) dialog.sampleList()->item(row, 0)->setCheckState(Qt::Checked);
+    qobject_cast<QPushButton*>(dialog.control(1061))->click();
+    for (int row = 0; row < 3; ++row) dialog.sampleList()->item(row, 0)->setCheckState(Qt::Unchecked);
+    dialog.sampleList()->item(3, 0)->setCheckState(Qt::Checked);
+    qobject_cast<QRadioButton*>(dialog.control(1066))->click();  // "绝对偏差" -3000 .. +3000
+    qobject_cast<QLineEdit*>(dialog.control(1068))->setText(QStringLiteral("3000"));
+    qobject_cast<QLineEdit*>(dialog.control(1069))->setText(QStringLiteral("3000"));
+    qobject_cast<QPushButton*>(dialog.control(1078))->click();
+    QVERIFY(rig.window().startButton()->isEnabled());
+    QVERIFY(rig.window().RunTest().passed);
+    QCOMPARE(Text(rig.window().yieldDisplay()), QStringLiteral("100.00"));
+    QVERIFY(rig.messages.empty());
+
+    const QStringList jsonl = QDir(results.path()).entryList({QStringLiteral("results-*.jsonl")});
+    QCOMPARE(jsonl.size(), 1);
+    QFile records(QDir(results.path()).filePath(jsonl.front()));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(records.readAll());
+    QCOMPARE(text.count(QStringLiteral("\"verdict\":\"CAPTURE\"")), 3);
+    QCOMPARE(text.count(QStringLiteral("\"verdict\":\"PASS\"")), 1);
+  }
+
+  // Every NG explains itself: a reason line under the verdict, a log line
+  // naming the first failing node against its limits, that node in view.
+  void ngNamesItsReason_data() {
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("differenceCriterion");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("x");  // the cell brought into view
+    QTest::addColumn<int>("y");
+    QTest::newRow("node far right and down") << "good" << false << "NG：X31 Y51 = 850（范围 19000~28000）" << 31 << 51;
+    QTest::newRow("short found by the self test") << "short-gnd-x3" << false << "通道对GND短路，位置在X 3" << 3 << 0;
+    QTest::newRow("difference out of range") << "diff-fail" << true << "NG：X0 Y0 差值 = " << 0 << 0;
+  }
+  void ngNamesItsReason() {
+    QFETCH(QString, profile);
+    QFETCH(bool, differenceCriterion);
+    QFETCH(QString, reason);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    WindowRig rig(profile.toStdString());
+    if (profile == QStringLiteral("good"))
+      rig.board().WithController([](SimController& c) {
+        static_cast<SimTouchController&>(c).profile().overrides.push_back({31, 51, 850});
+      });
+    QVERIFY(rig.ShowConnectAndConfirm());
+    rig.tester().state().diffCriterionEnabled = differenceCriterion ? 1 : 0;
+    rig.window().valueList()->scrollToTop();
+    rig.window().RunTest();
+    QCOMPARE(rig.window().verdictBox()->text(), QStringLiteral("NG"));
+    QVERIFY2(rig.window().verdictReason()->isVisible(), "the reason line shows");
+    QVERIFY2(rig.window().verdictReason()->reason().startsWith(reason),
+             qPrintable(rig.window().verdictReason()->reason()));
+    QVERIFY(rig.LogText().contains(reason));
+    NodeListView& list = *rig.window().valueList();
+    const QRect cell = list.visualRect(list.model()->index(y, x + 1));
+    QVERIFY2(list.viewport()->rect().contains(cell.center()), "the failing node is in view");
+    if (differenceCriterion) QVERIFY(rig.LogText().contains(QStringLiteral("（差值范围 3000~10000）")));
+  }
+
+  void passShowsNoReason() {
+    WindowRig rig;
+    QVERIFY(rig.ShowConnectAndConfirm());
+    QVERIFY(rig.window().RunTest().passed);
+    QVERIFY(!rig.window().verdictReason()->isVisible());
+    QVERIFY(!rig.LogText().contains(QStringLiteral("NG：")));
   }
 
   void differenceCriterionFillsTheSecondList() {
@@ -399,6 +529,9 @@ class MainWindowTest : public QObject {
     const NodeGridModel& model = *rig.window().differenceModel();
     QCOMPARE(model.ColourAt(5, 7), CellColour::Red);
     QVERIFY(!rig.DifferenceCellText(5, 7).trimmed().isEmpty());
+    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("差值"));
+    QVERIFY(rig.LogHasLine(QStringLiteral("非按键区差值范围： 3000~10000  ")));
+    QVERIFY(rig.LogHasLine(QStringLiteral("按键区差值范围  ： 3000~10000  ")));
     rig.tester().state().diffCriterionEnabled = 0;
     rig.window().ApplyScreenLayout();
     QVERIFY(!rig.window().differenceList()->isVisible());
@@ -418,6 +551,50 @@ class MainWindowTest : public QObject {
     QCOMPARE(rig.window().valueModel()->columnCount(), 11);
     QCOMPARE(rig.window().differenceModel()->columnCount(), 11);
     QVERIFY(rig.messages.empty());
+  }
+
+  // --config under the basis "测试配置" keeps: the value range is confirmed
+  // with "配置文件正确"; sample deviation offers "整理样本" and says why
+  // "开始" waits.
+  void importConfirmsUnderTheStoredCriterion_data() {
+    QTest::addColumn<int>("criterion");
+    QTest::newRow("value range") << 0;
+    QTest::newRow("sample deviation") << 1;
+  }
+  void importConfirmsUnderTheStoredCriterion() {
+    QFETCH(int, criterion);
+    WindowRig rig;
+    QVERIFY(rig.Show());
+    QVERIFY(rig.WaitConnected());
+    QVERIFY(WriteCriterionSetting(rig.workdir.path().toStdString(), criterion));
+    const std::string path = rig.workdir.filePath("film.txt").toStdString();
+    QVERIFY(WriteConfigFile(path, TestParameters{}).ok());
+    QVERIFY(rig.window().ImportConfigurationFile(path));
+    QCOMPARE(rig.window().arrangeSampleAction()->isEnabled(), criterion == 1);
+    QCOMPARE(rig.window().startButton()->isEnabled(), criterion == 0);
+    QCOMPARE(rig.LogHasLine(QStringLiteral("配置文件正确")), criterion == 0);
+    QVERIFY(rig.LogHasLine(criterion == 0 ? QStringLiteral("判定依据：测试值上下限范围")
+                                          : QStringLiteral("判定依据：样本偏差")));
+    QCOMPARE(rig.LogHasLine(QString::fromUtf8(kNoSampleInUseLine)), criterion == 1);
+  }
+
+  // Closing "测试配置" (here: Cancel at the save question) rebuilds the
+  // lists but keeps the last film's values on them.
+  void closingTheConfigurationKeepsTheLastFilm() {
+    WindowRig rig("open-node");
+    QVERIFY(rig.ShowConnectAndConfirm());
+    rig.window().RunTest();
+    {
+      CConfigurate dialog(rig.tester(), rig.window().fileChooser(), &rig.window());
+      dialog.show();
+      qobject_cast<QLineEdit*>(dialog.control(1028))->setText(QStringLiteral("20000"));
+      rig.answers = {MessageResult::Cancel};
+      dialog.close();
+      QVERIFY(!dialog.isVisible());
+    }
+    QCOMPARE(rig.messages.back().text, std::string("当前配置已经更改，是否保存？"));
+    QCOMPARE(rig.ValueCellText(5, 7), QStringLiteral(" 1200"));
+    QCOMPARE(rig.window().valueModel()->ColourAt(5, 7), CellColour::Red);
   }
 
   void failedImportShowsItsMessageAndConfirmsNothing() {

@@ -31,7 +31,7 @@ class CaptureTimer {
     QObject::connect(&timer_, &QTimer::timeout, [&tester, &dialog, this] {
       if (tester.state().captureRequested != 1) return;
       timer_.stop();
-      const RunOutcome outcome = tester.RunTest();
+      const RunOutcome outcome = tester.RunTest(RunPurpose::SampleCapture);
       dialog.StoreCapturedSample(outcome);
       tester.state().captureRequested = 0;
     });
@@ -87,7 +87,8 @@ class ArrangeSampleDialogTest : public QObject {
     QCOMPARE(list->item(0, 3)->background().color(), QColor(0, 255, 255));
     QCOMPARE(list->item(0, 3)->foreground().color(), QColor(0, 0, 0));
     QCOMPARE(int(list->item(0, 5)->textAlignment()), int(Qt::AlignCenter));
-    QVERIFY(!dialog.linkTimerActive());
+    QVERIFY(dialog.linkTimerActive());  // the capture button goes on following the board
+    QVERIFY(dialog.control(1063)->isEnabled());
     QVERIFY(dialog.control(1079)->isEnabled());
   }
 
@@ -125,24 +126,74 @@ class ArrangeSampleDialogTest : public QObject {
     QVERIFY(ng.judged && !ng.passed);
   }
 
-  void fullListRefusesTheCapture() {
+  // A refusal leaves the capture button as the board and the pending capture
+  // decide: enabled again at once, with or without an earlier capture.
+  void refusedCapturesSayWhyAndKeepTheButton_data() {
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("capturesFirst");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("capacity 0 names the setting") << 0 << 0 << QStringLiteral("NumberOfSamplesListMAX=32");
+    QTest::newRow("full list") << 1 << 1 << QStringLiteral("列表已满，请清空！");
+  }
+  void refusedCapturesSayWhyAndKeepTheButton() {
+    QFETCH(int, capacity);
+    QFETCH(int, capturesFirst);
+    QFETCH(QString, refusal);
     DialogRig rig;
-    WriteSettings(rig, 0);
+    WriteSettings(rig, capacity);
     QVERIFY(rig.rig().Connect());
     CArrangeSample dialog(rig.tester(), rig.files);
     CaptureTimer timer4(rig.tester(), dialog);
+    for (int i = 0; i < capturesFirst; ++i) QVERIFY(CaptureOne(dialog));
     QVERIFY(dialog_test::WaitFor([&] { return dialog.control(1063)->isEnabled(); }));
     QTest::mouseClick(Button(dialog, 1063), Qt::LeftButton);
     QCOMPARE(rig.presenter().messages.size(), std::size_t{1});
-    QCOMPARE(rig.presenter().messages[0].text, std::string("列表已满，请清空！"));
+    QVERIFY(QString::fromStdString(rig.presenter().messages[0].text).contains(refusal));
     QCOMPARE(rig.presenter().messages[0].caption, std::string("提示"));
     QCOMPARE(rig.state().captureRequested, 0);
-    QCOMPARE(dialog.sampleList()->rowCount(), 0);
+    QCOMPARE(dialog.sampleList()->rowCount(), capturesFirst);
     QVERIFY(!dialog.captureTimerActive());
+    QVERIFY(dialog.control(1063)->isEnabled());
+    QVERIFY(dialog_test::WaitFor([&] { return rig.state().captureRequested == 0; }));
+  }
+
+  // The board going away greys the button; its return brings it back.
+  void captureButtonFollowsTheBoard() {
+    DialogRig rig;
+    WriteSettings(rig, 5);
+    QVERIFY(rig.rig().Connect());
+    CArrangeSample dialog(rig.tester(), rig.files);
+    dialog.ShowCentredOver(nullptr);
+    QVERIFY(dialog_test::WaitFor([&] { return dialog.control(1063)->isEnabled(); }));
+    rig.tester().connection().linkOk = 0;
+    QVERIFY(dialog_test::WaitFor([&] { return !dialog.control(1063)->isEnabled(); }));
+    rig.tester().connection().linkOk = 1;
+    QVERIFY(dialog_test::WaitFor([&] { return dialog.control(1063)->isEnabled(); }));
+    dialog.close();
+    dialog.ShowCentredOver(nullptr);  // shown again: timer 10 runs again
+    QVERIFY(dialog.linkTimerActive());
+  }
+
+  // A fresh working directory: start-up wrote the additional-parameters file
+  // with a capacity that works.
+  void freshStationCapturesAtOnce() {
+    DialogRig rig;
+    QVERIFY(rig.rig().Connect());
+    const ProfileLoadResult file = ProfileDocument::Load(SampleSettingsPath(rig.AppDirectory()));
+    QCOMPARE(file.status, ProfileLoadStatus::Loaded);
+    QCOMPARE(file.document.ReadInt("SampleInformation", "NumberOfSamplesListMAX", -1), 32);
+    CArrangeSample dialog(rig.tester(), rig.files);
+    CaptureTimer timer4(rig.tester(), dialog);
+    QVERIFY(rig.presenter().messages.empty());
+    QVERIFY(CaptureOne(dialog));
+    QVERIFY(CaptureOne(dialog));
+    QVERIFY(rig.presenter().messages.empty());
   }
 
   void unreadableSettingsGiveCapacityZero() {
     DialogRig rig;
+    std::filesystem::remove(SampleSettingsPath(rig.AppDirectory()));
+    std::filesystem::create_directory(SampleSettingsPath(rig.AppDirectory()));  // exists, cannot be read
     QVERIFY(rig.rig().Connect());
     CArrangeSample dialog(rig.tester(), rig.files);
     QCOMPARE(rig.presenter().messages.size(), std::size_t{1});
@@ -152,7 +203,7 @@ class ArrangeSampleDialogTest : public QObject {
     QVERIFY(dialog.control(1070)->isEnabled());
     QVERIFY(dialog_test::WaitFor([&] { return dialog.control(1063)->isEnabled(); }));
     QTest::mouseClick(Button(dialog, 1063), Qt::LeftButton);
-    QCOMPARE(rig.presenter().messages.back().text, std::string("列表已满，请清空！"));
+    QVERIFY(rig.presenter().messages.back().text.find("NumberOfSamplesListMAX") != std::string::npos);
   }
 
   void exportWithAndWithoutIni() {

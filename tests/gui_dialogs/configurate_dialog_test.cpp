@@ -155,6 +155,9 @@ class ConfigurateDialogTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Tick(dialog.list(ChannelAxis::X, ChannelList::KeyArea), 3, true);
     dialog_test::TypeInto(Edit(dialog, 1026), QStringLiteral("10"));
+    QVERIFY2(dialog.list(ChannelAxis::X, ChannelList::KeyArea)->IsChecked(3), "nothing happens while typing");
+    QTest::keyClick(Edit(dialog, 1026), Qt::Key_Return);  // editing finished
+    QVERIFY(dialog.isVisible());
     QVERIFY(rig.presenter().messages.empty());
     QCOMPARE(Edit(dialog, 1026)->text(), QStringLiteral("10"));
     for (int i = 0; i < 32; ++i) {
@@ -163,6 +166,23 @@ class ConfigurateDialogTest : public QObject {
       QVERIFY(!dialog.list(ChannelAxis::X, ChannelList::KeyArea)->IsChecked(i));
     }
     QVERIFY(dialog.list(ChannelAxis::Y, ChannelList::Display)->IsChecked(51));
+  }
+
+  // A wrong count is refused once, when the field is left, and the field
+  // shows the count in force again; the lists keep their ticks.
+  void wrongCountIsRefusedOnceWhenTheFieldIsLeft() {
+    DialogRig rig;
+    CConfigurate dialog(rig.tester(), rig.files);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog_test::TypeInto(Edit(dialog, 1026), QStringLiteral("1a0"));
+    QVERIFY2(rig.presenter().messages.empty(), "no message while typing");
+    Edit(dialog, 1028)->setFocus();  // leaves the field
+    QVERIFY(dialog_test::WaitFor([&] { return !rig.presenter().messages.empty(); }));
+    QCOMPARE(rig.presenter().messages.size(), std::size_t{1});
+    QCOMPARE(rig.presenter().messages[0].text, std::string("X有效通道数量：请输入一个 0 至 32 之间的整数。"));
+    QCOMPARE(Edit(dialog, 1026)->text(), QStringLiteral("32"));
+    QVERIFY(dialog.list(ChannelAxis::X, ChannelList::Display)->IsChecked(31));
   }
 
   void exportOfAnUpperCaseTxtNameAppendsTxt() {
@@ -176,7 +196,8 @@ class ConfigurateDialogTest : public QObject {
     QVERIFY(rig.files.requests[0].save);
   }
 
-  void escapeEndsWithoutTheCloseProcedure() {
+  // Escape is the close box: checked, asked, confirmed.
+  void escapeTakesTheCloseProcedure() {
     DialogRig rig;
     CConfigurate dialog(rig.tester(), rig.files);
     dialog.show();
@@ -185,8 +206,26 @@ class ConfigurateDialogTest : public QObject {
     QVERIFY2(dialog.isVisible(), "Enter ends nothing");
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
+    QVERIFY(rig.Logged("配置文件正确"));
+    QVERIFY(rig.Logged("判定依据：测试值上下限范围"));
+    QCOMPARE(StoredCriterion(rig), 0);
+  }
+
+  void escapeWithAnInvalidValueAsksLikeTheCloseBox() {
+    DialogRig rig;
+    CConfigurate dialog(rig.tester(), rig.files);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* lower = qobject_cast<QLineEdit*>(dialog.control(1028));
+    auto* upper = qobject_cast<QLineEdit*>(dialog.control(1029));
+    lower->setText(QStringLiteral("30000"));
+    upper->setText(QStringLiteral("20000"));
+    rig.presenter().answers = {MessageResult::Ok};  // keep editing
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY2(dialog.isVisible(), "the operator chose to go on editing");
+    QVERIFY(!rig.presenter().messages.empty());
+    QCOMPARE(rig.presenter().messages.back().text, std::string("当前配置错误，继续更改(确定)，还是放弃(取消)？"));
     QVERIFY(!rig.Logged("配置文件正确"));
-    QCOMPARE(StoredCriterion(rig), -1);  // no INI value written
   }
 
   void keyListsDecideTheMultiKeyButton() {

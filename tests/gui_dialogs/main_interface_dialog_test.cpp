@@ -91,20 +91,29 @@ class MainInterfaceDialogTest : public QObject {
     QVERIFY(!rig.Logged("连续刷新时间= 1000ms"));
   }
 
-  void differenceLimitOf20000IsAppliedAfterItsMessage() {
+  // A limit of 20000 is refused with its field named; the dialog stays open
+  // on it, and closes once it is corrected.
+  void differenceLimitOf20000KeepsTheDialogOpen() {
     DialogRig rig;
     CMainInterfaceControl dialog(rig.tester());
-    QTest::mouseClick(qobject_cast<QCheckBox*>(dialog.control(1171)), Qt::LeftButton);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    qobject_cast<QCheckBox*>(dialog.control(1171))->click();
     QCOMPARE(rig.state().diffCriterionEnabled, 1);
     QVERIFY(Edit(dialog, 1175)->isEnabled());
     dialog_test::TypeInto(Edit(dialog, 1175), QStringLiteral("20000"));
     dialog_test::TypeInto(Edit(dialog, 1172), QStringLiteral("2500"));
     dialog.close();
-    QVERIFY(!dialog.isVisible());
+    QVERIFY(dialog.isVisible());
     QCOMPARE(rig.presenter().messages.size(), std::size_t{1});
-    QCOMPARE(rig.presenter().messages[0].text, std::string("请输入一个 -10000 至 16000 之间的整数。"));
-    QCOMPARE(int(rig.state().differenceLimits.keyDiffUpper), 20000);
-    QCOMPARE(int(rig.state().differenceLimits.vaDiffLower), 3000);  // read after the message: not taken
+    QCOMPARE(rig.presenter().messages[0].text, std::string("按键区合格差值上限：请输入一个 -10000 至 16000 之间的整数。"));
+    QCOMPARE(int(rig.state().differenceLimits.keyDiffUpper), 10000);  // nothing applied
+    QVERIFY(Edit(dialog, 1175)->hasFocus());
+    dialog_test::TypeInto(Edit(dialog, 1175), QStringLiteral("12000"));
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(int(rig.state().differenceLimits.keyDiffUpper), 12000);
+    QCOMPARE(int(rig.state().differenceLimits.vaDiffLower), 2500);
   }
 
   void limitsAreIgnoredWhileTheDifferenceCriterionIsOff() {

@@ -92,7 +92,7 @@ class ArrangeSampleTest : public ::testing::Test {
   bool CaptureOne() {
     if (logic->Capture() != CaptureStart::Requested) return false;
     if (logic->CaptureFinished()) return false;  // still pending
-    const RunOutcome outcome = rig->tester.RunTest();
+    const RunOutcome outcome = rig->tester.RunTest(RunPurpose::SampleCapture);
     logic->StoreCapturedSample(outcome);
     rig->tester.state().captureRequested = 0;
     return logic->CaptureFinished();

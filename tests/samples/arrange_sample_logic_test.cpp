@@ -10,6 +10,8 @@ namespace {
 using test::ArrangeSampleTest;
 
 TEST_F(ArrangeSampleTest, UnreadableSettingsGiveTheirMessageAndCapacityZero) {
+  std::filesystem::remove(SampleSettingsPath(root.string()));
+  std::filesystem::create_directory(SampleSettingsPath(root.string()));  // there, but no file to read
   logic->Create();
   ASSERT_EQ(presenter().messages.size(), 1u);
   EXPECT_EQ(presenter().messages[0].text, "打开文件 \"" + SampleSettingsPath(root.string()) + " \"失败！");
@@ -46,15 +48,20 @@ TEST_F(ArrangeSampleTest, CaptureButtonFollowsTheLink) {
   EXPECT_TRUE(view.Enabled(ArrangeSampleControl::CaptureButton));
 }
 
-TEST_F(ArrangeSampleTest, MissingCapacityRefusesEveryCapture) {
+// An existing file without the key keeps its meaning (capacity 0), but the
+// refusal says what to set instead of calling an empty list full.
+TEST_F(ArrangeSampleTest, MissingCapacityRefusesEveryCaptureSayingWhatToSet) {
   WriteSettings("");
+  ASSERT_TRUE(rig->Connect());
   logic->Create();
   EXPECT_EQ(logic->Capture(), CaptureStart::Refused);
   ASSERT_EQ(presenter().messages.size(), 1u);
-  EXPECT_EQ(presenter().messages[0].text, "列表已满，请清空！");
+  EXPECT_NE(presenter().messages[0].text.find("NumberOfSamplesListMAX=32"), std::string::npos);
+  EXPECT_NE(presenter().messages[0].text.find(SampleSettingsPath(root.string())), std::string::npos);
+  EXPECT_EQ(presenter().messages[0].text.find("列表已满"), std::string::npos);
   EXPECT_EQ(presenter().messages[0].caption, "提示");
   EXPECT_EQ(rig->tester.state().captureRequested, 0);
-  EXPECT_FALSE(view.Enabled(ArrangeSampleControl::CaptureButton));
+  EXPECT_TRUE(view.Enabled(ArrangeSampleControl::CaptureButton)) << "the board is ready and nothing is pending";
   EXPECT_TRUE(view.Enabled(ArrangeSampleControl::AverageButton));
   EXPECT_TRUE(view.Enabled(ArrangeSampleControl::SelectAllBox));
 }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "config/additional_parameters_defaults.h"
+#include "config/criterion_setting.h"
 #include "samples/sample_settings_file.h"
 #include "sample_test_folder.h"
 
@@ -67,9 +69,11 @@ TEST_F(SampleSettingsTest, WritingKeepsTheOtherKeysAndNeverWritesTheCapacity) {
 
 TEST_F(SampleSettingsTest, MissingFileIsCreatedUnreadableFileLeftAlone) {
   ASSERT_TRUE(WriteSampleSettings(AppDirectory(), SampleSettings{}, "").ok);
-  EXPECT_EQ(Text(File()), CrLf({"[BasicParameters]", "BasicParametersFullDirectory=", "[TestStandards]",
-                                "DeviationMethod=1", "AbsoluteDeviationNegative=0", "AbsoluteDeviationPositive=0",
-                                "RelativeDeviationNegative=0", "RelativeDeviationPositive=0", "[SampleInformation]",
+  // A file created here is a new station's file: every key, a working capacity.
+  EXPECT_EQ(Text(File()), CrLf({"[BasicParameters]", "Criterion=0", "BasicParametersFullDirectory=",
+                                "[TestStandards]", "DeviationMethod=1", "AbsoluteDeviationNegative=0",
+                                "AbsoluteDeviationPositive=0", "RelativeDeviationNegative=0",
+                                "RelativeDeviationPositive=0", "[SampleInformation]", "NumberOfSamplesListMAX=32",
                                 "NumberOfSamplesListed=0"}));
 
   std::filesystem::remove(File());
@@ -78,6 +82,24 @@ TEST_F(SampleSettingsTest, MissingFileIsCreatedUnreadableFileLeftAlone) {
   EXPECT_FALSE(refused.ok);
   EXPECT_EQ(refused.message.text, "打开文件 \"" + File() + " \"失败！");
   EXPECT_TRUE(std::filesystem::is_directory(File()));
+}
+
+// A new station gets a file that works; an existing file keeps its meaning.
+TEST_F(SampleSettingsTest, NewStationFileHasAWorkingCapacity) {
+  ASSERT_TRUE(CreateAdditionalParametersIfMissing(AppDirectory()));
+  const SampleSettingsReadResult created = ReadSampleSettings(AppDirectory());
+  ASSERT_TRUE(created.ok());
+  EXPECT_EQ(created.settings.NumberOfSamplesListMAX, 32);
+  EXPECT_EQ(created.settings.deviation.DeviationMethod, 0);
+
+  Put(File(), CrLf({"[TestStandards]", "DeviationMethod=1"}));
+  ASSERT_TRUE(CreateAdditionalParametersIfMissing(AppDirectory()));
+  EXPECT_EQ(Text(File()), CrLf({"[TestStandards]", "DeviationMethod=1"}));
+
+  std::filesystem::remove(File());  // the criterion written into a file that went missing
+  ASSERT_TRUE(WriteCriterionSetting(AppDirectory(), 1));
+  EXPECT_EQ(ReadSampleSettings(AppDirectory()).settings.NumberOfSamplesListMAX, 32);
+  EXPECT_EQ(ReadCriterionSetting(AppDirectory()), 1);
 }
 
 }  // namespace
