@@ -26,10 +26,7 @@ class MarginalCommandTest : public ::testing::Test {
 
   // The production answer deadline: these films are healthy exchanges.
   std::vector<std::string> Args(const std::string& profile, std::vector<std::string> command) const {
-    std::vector<std::string> args = {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir",
-                                     (dir / "samples").string(), "--results", (dir / "results").string()};
-    args.insert(args.end(), command.begin(), command.end());
-    return args;
+    return test::StationArgs(dir, profile, {"--results", (dir / "results").string()}, command);
   }
   void WriteStationFile(const std::string& text) const {
     fs::create_directories(dir / "Config");

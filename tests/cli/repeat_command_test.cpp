@@ -21,10 +21,7 @@ class RepeatCommandTest : public ::testing::Test {
   void SetUp() override { dir = test::FreshFolder("repeat-cli"); }
   void TearDown() override { fs::remove_all(dir); }
   std::vector<std::string> Args(const std::string& profile, std::vector<std::string> command) const {
-    std::vector<std::string> args = {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir",
-                                     (dir / "samples").string(), "--results", (dir / "results").string()};
-    args.insert(args.end(), command.begin(), command.end());
-    return args;
+    return test::StationArgs(dir, profile, {"--results", (dir / "results").string()}, command);
   }
   fs::path dir;
 };

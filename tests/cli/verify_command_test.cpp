@@ -31,10 +31,7 @@ class VerifyCommandTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   CliResult Run(const std::string& profile, std::vector<std::string> command) const {
-    std::vector<std::string> args = {"--simulate=" + profile, "--workdir", dir.string(), "--sample-dir",
-                                     (dir / "samples").string(), "--station", "line-3"};
-    args.insert(args.end(), command.begin(), command.end());
-    return RunCli(args);
+    return RunCli(test::StationArgs(dir, profile, {"--station", "line-3"}, command));
   }
   void WriteStationFile(const std::string& text) const {
     fs::create_directories(dir / "Config");
