@@ -255,6 +255,8 @@ TEST(BoardLinkWriteTest, RefusesWhileAWriteIsPending) {
   EXPECT_EQ(link.writeBusy(), 1);
   EXPECT_FALSE(link.SendReport(1, 0x51, 2, 7, 0, nullptr));
   EXPECT_TRUE(log.Lines().empty()) << "a refusal for a pending write is silent";
+  // The backend holds the write until it is released, so this wait fails
+  // however long the machine pauses; the short deadline only saves time.
   link.SetTiming(test::FastLinkTiming(milliseconds(30)));
   EXPECT_FALSE(link.WaitWriteIdle()) << "the write is still held";
   link.SetTiming(test::FastLinkTiming());

@@ -24,6 +24,8 @@ ControllerTiming FastControllerTiming();
 // Deadlines short enough that an exchange a test expects to go unanswered
 // ends in milliseconds. What the test then expects must hold whether or not a
 // healthy exchange around it also ran out of time.
+// Used only around an operation whose every expectation is written to hold
+// either way (the fault table's faulted operation, a dropped answer).
 struct ShortDeadline {
   std::chrono::milliseconds answerTimeout{30};
   std::chrono::milliseconds pollTimeout{120};
